@@ -1,0 +1,63 @@
+// The main window and its layout.
+#include "app/BrindlexMain.h"
+
+#include <iterator>
+
+#include "resources/ResourceIds.h"
+
+TfrmQuorvinMain* frmQuorvinMain = nullptr;
+
+namespace {
+
+enum ControlId {
+    idCLabel1 = 100,
+    idLabel1,
+    idBtnSaveToFile,
+    idBtnCopyToClipboard,
+    idBtnOpenAboutForm,
+    idBtnExit,
+};
+
+constexpr ui::FormSpec kForm = {
+    "TfrmQuorvinMain",
+    "Brindlex - アプリケーションの一覧を取得",
+    521, 82,
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+    WS_EX_APPWINDOW,
+    "ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET,
+};
+
+using ui::ControlKind;
+
+// clang-format off
+constexpr ui::ControlSpec kControls[] = {
+    // name                 id                    kind                 text                                                     left top  width height tab flags               glyph
+    {"CLabel1",             idCLabel1,            ControlKind::Label,  "インストールされているアプリケーションの一覧を出力します。", 9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
+    {"Label1",              idLabel1,             ControlKind::Label,  "出力先を選んでください。",                                  9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
+    {"btnSaveToFile",       idBtnSaveToFile,      ControlKind::Button, "ファイルに出力(&F)",                                        6,  48, 164, 30,  0, ui::kDefaultButton, QUORVIN_GLYPH_SAVE},
+    {"btnCopyToClipboard",  idBtnCopyToClipboard, ControlKind::Button, "クリップボードにコピー(&C)",                              172, 48, 164, 30,  1, ui::kNoFlags,       QUORVIN_GLYPH_CLIPBOARD},
+    {"btnOpenAboutForm",    idBtnOpenAboutForm,   ControlKind::Button, "About..",                                                 356, 48,  78, 30,  2, ui::kNoFlags,       QUORVIN_GLYPH_ABOUT},
+    {"btnExit",             idBtnExit,            ControlKind::Button, "終了(&X)",                                                437, 48,  78, 30,  3, ui::kNoFlags,       QUORVIN_GLYPH_EXIT},
+};
+// clang-format on
+
+// The buttons run the action handlers through their own click events.
+struct ClickBinding {
+    int id;
+    void (TfrmQuorvinMain::*handler)();
+};
+
+constexpr ClickBinding kClicks[] = {
+    {idBtnExit, &TfrmQuorvinMain::acnExitExecute},
+};
+
+}  // namespace
+
+TfrmQuorvinMain::TfrmQuorvinMain() : ui::Form(kForm, kControls, std::size(kControls)) {}
+
+void TfrmQuorvinMain::OnClick(int id) {
+    for (const ClickBinding& click : kClicks)
+        if (click.id == id) (this->*click.handler)();
+}
+
+void TfrmQuorvinMain::acnExitExecute() { Close(); }

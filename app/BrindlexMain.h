@@ -1,0 +1,25 @@
+// The main window: two lines of instructions and the four buttons that start everything.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+
+class TfrmQuorvinMain : public ui::Form {
+public:
+    TfrmQuorvinMain();
+
+    // Closes the main window, which ends the program.
+    void acnExitExecute();
+
+protected:
+    void OnClick(int id) override;
+
+private:
+    // The last report built: one entry per line, in build order, never sorted.
+    std::vector<std::string> FReportLines;
+};
+
+// The program's one main window, set by the program body.
+extern TfrmQuorvinMain* frmQuorvinMain;

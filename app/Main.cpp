@@ -1,0 +1,25 @@
+// The program body: start the library, build the main window, run, and shut down in reverse.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/BrindlexMain.h"
+#include "ui/Application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    ui::Application application;
+    try {
+        application.Initialize(instance);
+        application.SetTitle("Quorvin");
+        frmQuorvinMain = application.CreateForm<TfrmQuorvinMain>();
+        application.Run();
+    } catch (...) {
+        application.HandleException();
+        return 1;
+    }
+    return 0;
+}

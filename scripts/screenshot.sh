@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Renders what a user sees of Quorvin's main window, title bar and Japanese texts included,
+# under a private Xvfb: bash scripts/screenshot.sh [out.png]   (default build/main-window.png)
+set -eu
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/wine-env.sh"
+out=${1:-$root/build/main-window.png}
+build=$root/build/win64
+
+bash "$root/scripts/install-deps.sh"
+[ -f "$build/Quorvin.exe" ] || { cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null; }
+quorvin_make_prefix "$build/wine-template" test
+
+run=$(mktemp -d)
+cleanup() {
+  WINEPREFIX="$run/prefix" TMPDIR="$run/tmp" wineserver -k </dev/null >/dev/null 2>&1 || true
+  quorvin_stop_xvfb
+  rm -rf "$run"
+}
+trap cleanup EXIT
+cp -a "$build/wine-template/." "$run/prefix/"
+rm -f "$run/prefix/wineserver"
+mkdir -p "$run/tmp"
+export WINEPREFIX=$run/prefix TMPDIR=$run/tmp
+quorvin_start_xvfb "$run"
+wineserver -p5 </dev/null >/dev/null 2>&1
+
+"$WINE64" "$build/Quorvin.exe" </dev/null >/dev/null 2>&1 &
+
+# Wait for the window to be drawn, then crop the screen to it with a small margin.
+caption='Brindlex - アプリケーションの一覧を取得'
+geometry=
+for _ in $(seq 100); do
+  id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk '{print $1}' | head -n1)
+  if [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; then
+    sleep 1
+    geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+      /Width/{w=$2} /Height/{h=$2} END{printf "%dx%d+%d+%d", w+16, h+16, x-8, y-8}')
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$geometry" ] || { echo "The main window did not appear." >&2; exit 1; }
+mkdir -p "$(dirname "$out")"
+xwd -root -silent | convert xwd:- -crop "$geometry" +repage "png:$out"
+echo "$out"

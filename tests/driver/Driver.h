@@ -1,0 +1,62 @@
+// End-to-end driver: starts Quorvin.exe in its own process and works its windows from outside,
+// as a user would, reading back what the user would see.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/UniqueHandle.h"
+
+namespace driver {
+
+// Generous limits: Wine under load is slow, and the tests must not flake.
+constexpr DWORD kWaitMs = 15000;
+
+// Folder of the running test program; Quorvin.exe is built next to it.
+std::string ExeDir();
+
+// Polls until the condition holds or the time is up; says whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWaitMs);
+
+class Program {
+public:
+    // Starts Quorvin.exe from the test program's folder.
+    Program();
+    explicit Program(const std::string& exePath);
+    // A program still running at the end of a test is ended.
+    ~Program();
+
+    DWORD Pid() const { return pid_; }
+    bool Running() const;
+    // Waits for the process to end; returns its exit code, or throws when it does not end.
+    DWORD WaitExit(DWORD timeoutMs = kWaitMs);
+
+    // A visible top-level window of this process with this class and exact caption bytes.
+    HWND WaitForWindow(const std::string& className, const std::string& caption,
+                       DWORD timeoutMs = kWaitMs) const;
+
+private:
+    ui::UniqueKernelHandle process_;
+    DWORD pid_ = 0;
+};
+
+std::string Text(HWND hwnd);
+std::string ClassName(HWND hwnd);
+// The control's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND control);
+SIZE ClientSize(HWND hwnd);
+// The child of this class whose text is exactly this, or nullptr.
+HWND FindChild(HWND parent, const std::string& className, const std::string& text);
+// The window that has the keyboard focus in the thread that owns this window.
+HWND FocusOf(HWND window);
+
+// A button click as the mouse would make it.
+void Click(HWND button);
+// A key press delivered to whatever has the focus in the window's thread.
+void PressKey(HWND window, WORD vk);
+// A key pressed with Alt held down.
+void PressAltKey(HWND window, WORD vk);
+
+}  // namespace driver

@@ -1,0 +1,76 @@
+// Child controls made from layout rows.
+#include "ui/Controls.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace ui {
+namespace {
+
+DWORD StyleOf(const ControlSpec& spec) {
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    if (spec.tabOrder >= 0) style |= WS_TABSTOP;
+    switch (spec.kind) {
+        case ControlKind::Label:
+            return style | SS_LEFT | SS_NOPREFIX;
+        case ControlKind::Button:
+            // BS_NOTIFY lets the form move the default-button look with the focus.
+            return style | BS_NOTIFY |
+                   ((spec.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    }
+    return style;
+}
+
+// Glyph pixels of this colour are not drawn.
+constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
+
+const char* ClassOf(ControlKind kind) { return kind == ControlKind::Label ? "Static" : "Button"; }
+
+// The layout's widths were measured with the designer's font; a stand-in font may need more.
+int FittedWidth(HWND control, const ControlSpec& spec, HFONT font) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc, spec.text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return r.right > spec.width ? r.right : spec.width;
+}
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font) {
+    HWND hwnd = CreateWindowExA(0, ClassOf(spec.kind), spec.text, StyleOf(spec), spec.left,
+                                spec.top, spec.width, spec.height, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
+                                nullptr);
+    if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + spec.name);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.flags & kAutoSize)
+        SetWindowPos(hwnd, nullptr, 0, 0, FittedWidth(hwnd, spec, font), spec.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return hwnd;
+}
+
+UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource) {
+    UniqueHbitmap bitmap(static_cast<HBITMAP>(
+        LoadImageA(instance, resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap) throw std::runtime_error(std::string("missing glyph ") + resource);
+
+    BITMAP info{};
+    GetObjectA(bitmap.get(), sizeof info, &info);
+    UniqueHimagelist list(
+        ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
+    if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent) < 0)
+        throw std::runtime_error(std::string("cannot load glyph ") + resource);
+
+    BUTTON_IMAGELIST images{};
+    images.himl = list.get();
+    images.margin = RECT{4, 0, 0, 0};
+    images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
+    SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    return list;
+}
+
+}  // namespace ui

@@ -1,0 +1,18 @@
+// Child controls made from layout rows.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/Layout.h"
+#include "ui/UniqueHandle.h"
+
+namespace ui {
+
+// Creates the control of one layout row; the parent window destroys it.
+HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font);
+
+// Puts a bitmap resource beside a button's caption; magenta pixels are transparent. The button
+// keeps using the list, so the caller keeps it alive until the button is gone.
+UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource);
+
+}  // namespace ui
