@@ -21,10 +21,13 @@ enum ControlId {
 constexpr ui::FormSpec kForm = {
     "TfrmQuorvinMain",
     "Brindlex - アプリケーションの一覧を取得",
-    521, 82,
+    521,
+    82,
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
     WS_EX_APPWINDOW,
-    "ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET,
+    "ＭＳ Ｐゴシック",
+    12,
+    SHIFTJIS_CHARSET,
 };
 
 using ui::ControlKind;
@@ -60,4 +63,6 @@ void TfrmQuorvinMain::OnClick(int id) {
         if (click.id == id) (this->*click.handler)();
 }
 
-void TfrmQuorvinMain::acnExitExecute() { Close(); }
+void TfrmQuorvinMain::acnExitExecute() {
+    Close();
+}

@@ -7,16 +7,16 @@
 #include "ui/Form.h"
 
 class TfrmQuorvinMain : public ui::Form {
-public:
+  public:
     TfrmQuorvinMain();
 
     // Closes the main window, which ends the program.
     void acnExitExecute();
 
-protected:
+  protected:
     void OnClick(int id) override;
 
-private:
+  private:
     // The last report built: one entry per line, in build order, never sorted.
     std::vector<std::string> FReportLines;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/driver/Driver.h"
+#include "ui/GdiGuards.h"
 
 namespace {
 
@@ -27,20 +28,18 @@ const ExpectedControl kExpected[] = {
 
 // Width of a text in the window's font, measured the same way in this process.
 int TextWidth(const std::string& text) {
-    ui::UniqueHfont font(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                     SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.get());
+    ui::UniqueHfont font(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
+    ui::WindowDc dc(nullptr);
+    ui::SelectedObject selected(dc.get(), font.get());
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return r.right;
 }
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = program.WaitForWindow(kMainClass, kMainCaption);
         ASSERT_NE(window, nullptr) << "main window not found";
@@ -51,8 +50,6 @@ protected:
     driver::Program program;
     HWND window = nullptr;
 };
-
-
 
 TEST_F(MainWindow, HasItsCaptionSizeAndFixedFrame) {
     EXPECT_EQ(driver::Text(window), kMainCaption);
@@ -104,7 +101,8 @@ TEST_F(MainWindow, ShowsLabelsAndButtonsWhereTheLayoutPutsThem) {
 }
 
 TEST_F(MainWindow, TabsThroughTheButtonsInOrderStartingAtTheFileButton) {
-    const char* order[] = {"ファイルに出力(&F)", "クリップボードにコピー(&C)", "About..", "終了(&X)"};
+    const char* order[] = {"ファイルに出力(&F)", "クリップボードにコピー(&C)", "About..",
+                           "終了(&X)"};
     ASSERT_TRUE(driver::WaitUntil([&] { return driver::FocusOf(window) == Button(order[0]); }));
     for (int i = 1; i <= 4; ++i) {
         driver::PressKey(window, VK_TAB);

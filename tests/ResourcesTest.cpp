@@ -22,10 +22,10 @@ struct GroupIconHeader {
 #pragma pack(pop)
 
 class ProgramResources : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         module = LoadLibraryExA((driver::ExeDir() + "\\Quorvin.exe").c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(module, nullptr);
     }
     void TearDown() override { FreeLibrary(module); }
@@ -76,8 +76,8 @@ TEST_F(ProgramResources, GlyphsHaveTheirSizesAndDepths) {
 
 TEST_F(ProgramResources, ManifestAsksForCommonControls6) {
     DWORD size = 0;
-    auto* text = static_cast<const char*>(
-        Resource(CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST, &size));
+    auto* text =
+        static_cast<const char*>(Resource(CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST, &size));
     ASSERT_NE(text, nullptr);
     std::string manifest(text, size);
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);

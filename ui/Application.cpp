@@ -42,7 +42,8 @@ Application& Application::Current() {
 
 void Application::Initialize(HINSTANCE instance) {
     instance_ = instance;
-    icon_.reset(static_cast<HICON>(LoadImageA(instance, kIconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    icon_.reset(
+        static_cast<HICON>(LoadImageA(instance, kIconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
     smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, kIconName, IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), 0)));
@@ -92,8 +93,7 @@ int Application::ShowMessageBox(const std::string& text, const std::string& capt
     HWND active = GetActiveWindow();
     HWND focus = GetFocus();
     std::vector<HWND> disabled;
-    EnumThreadWindows(GetCurrentThreadId(), CollectTaskWindow,
-                      reinterpret_cast<LPARAM>(&disabled));
+    EnumThreadWindows(GetCurrentThreadId(), CollectTaskWindow, reinterpret_cast<LPARAM>(&disabled));
     for (HWND w : disabled) EnableWindow(w, FALSE);
 
     int result = ::MessageBoxA(window_.get(), text.c_str(), caption.c_str(), flags);

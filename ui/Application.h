@@ -16,7 +16,7 @@ namespace ui {
 class Form;
 
 class Application {
-public:
+  public:
     Application();
     ~Application();
     Application(const Application&) = delete;
@@ -57,7 +57,7 @@ public:
     // Reports the exception being handled; for use inside a catch block only.
     void HandleException() noexcept;
 
-private:
+  private:
     void Adopt(std::unique_ptr<Form> form);
     void DestroyForms() noexcept;
 

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/GdiGuards.h"
+
 namespace ui {
 namespace {
 
@@ -24,27 +26,26 @@ DWORD StyleOf(const ControlSpec& spec) {
 // Glyph pixels of this colour are not drawn.
 constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
 
-const char* ClassOf(ControlKind kind) { return kind == ControlKind::Label ? "Static" : "Button"; }
+const char* ClassOf(ControlKind kind) {
+    return kind == ControlKind::Label ? "Static" : "Button";
+}
 
 // The layout's widths were measured with the designer's font; a stand-in font may need more.
 int FittedWidth(HWND control, const ControlSpec& spec, HFONT font) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, font);
+    WindowDc dc(control);
+    SelectedObject selected(dc.get(), font);
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc, spec.text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    DrawTextA(dc.get(), spec.text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return r.right > spec.width ? r.right : spec.width;
 }
 
 }  // namespace
 
 HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font) {
-    HWND hwnd = CreateWindowExA(0, ClassOf(spec.kind), spec.text, StyleOf(spec), spec.left,
-                                spec.top, spec.width, spec.height, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
-                                nullptr);
+    HWND hwnd = CreateWindowExA(
+        0, ClassOf(spec.kind), spec.text, StyleOf(spec), spec.left, spec.top, spec.width,
+        spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + spec.name);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (spec.flags & kAutoSize)

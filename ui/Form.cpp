@@ -47,16 +47,16 @@ Form::Form(const FormSpec& form, const ControlSpec* controls, std::size_t count)
     Application& app = Application::Current();
     RegisterFormClass(app.Instance(), form.className);
 
-    font_.reset(CreateFontA(-form.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                            form.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, form.fontFace));
+    font_.reset(CreateFontA(-form.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, form.charset,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, form.fontFace));
 
     RECT frame{0, 0, form.clientWidth, form.clientHeight};
     AdjustWindowRectEx(&frame, form.style, FALSE, form.exStyle);
-    HWND hwnd = CreateWindowExA(form.exStyle, form.className, form.caption, form.style,
-                                CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr, app.Instance(),
-                                nullptr);
+    HWND hwnd =
+        CreateWindowExA(form.exStyle, form.className, form.caption, form.style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                        nullptr, app.Instance(), nullptr);
     if (!hwnd) throw std::runtime_error(std::string("cannot create window ") + form.className);
     window_.reset(hwnd);
     // No icon of its own: the program's icon stands in the title bar and on the taskbar.
@@ -107,9 +107,13 @@ void Form::Show() {
     SetForegroundWindow(hwnd);
 }
 
-void Form::Hide() { ShowWindow(window_.get(), SW_HIDE); }
+void Form::Hide() {
+    ShowWindow(window_.get(), SW_HIDE);
+}
 
-void Form::Close() { PostMessageA(window_.get(), WM_CLOSE, 0, 0); }
+void Form::Close() {
+    PostMessageA(window_.get(), WM_CLOSE, 0, 0);
+}
 
 void Form::OnActivate(bool active) {
     HWND hwnd = window_.get();
@@ -118,8 +122,8 @@ void Form::OnActivate(bool active) {
         if (focus && IsChild(hwnd, focus)) lastFocus_ = focus;
         return;
     }
-    HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_
-                                                     : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+    HWND target =
+        lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd, nullptr, FALSE);
     if (target) SetFocus(target);
 }
 
@@ -129,13 +133,15 @@ void Form::MoveDefaultLook(HWND focusedButton) {
     HWND hwnd = window_.get();
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsPushButton(child)) continue;
-        bool isDefault = focusedButton ? child == focusedButton
-                                       : GetDlgCtrlID(child) == defaultButtonId_;
+        bool isDefault =
+            focusedButton ? child == focusedButton : GetDlgCtrlID(child) == defaultButtonId_;
         SendMessageA(child, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
 }
 
-bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = window_.get();

@@ -12,7 +12,7 @@
 namespace ui {
 
 class Form {
-public:
+  public:
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -29,7 +29,7 @@ public:
     // Closes the form once the current message has been handled.
     void Close();
 
-protected:
+  protected:
     Form(const FormSpec& form, const ControlSpec* controls, std::size_t count);
 
     // A button was clicked (by mouse, access key, Enter or the space bar).
@@ -37,7 +37,7 @@ protected:
     // Messages a form wants to see before the default handling; return true when handled.
     virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-private:
+  private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateControls(const ControlSpec* controls, std::size_t count);

@@ -23,7 +23,7 @@ struct FileHandleTraits {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using pointer = typename Traits::pointer;
 
     UniqueHandle() noexcept = default;
@@ -58,13 +58,19 @@ public:
         return &handle_;
     }
 
-private:
+  private:
     pointer handle_ = Traits::Invalid();
 };
 
-inline void DeleteGdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
-inline void FreeGlobal(HGLOBAL h) noexcept { ::GlobalFree(h); }
-inline void DestroyImageList(HIMAGELIST h) noexcept { ::ImageList_Destroy(h); }
+inline void DeleteGdiObject(HGDIOBJ h) noexcept {
+    ::DeleteObject(h);
+}
+inline void FreeGlobal(HGLOBAL h) noexcept {
+    ::GlobalFree(h);
+}
+inline void DestroyImageList(HIMAGELIST h) noexcept {
+    ::ImageList_Destroy(h);
+}
 
 using UniqueHkey = UniqueHandle<NullHandleTraits<HKEY, &::RegCloseKey>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
@@ -75,6 +81,7 @@ using UniqueHbitmap = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteGdiObject>>;
 using UniqueHbrush = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteGdiObject>>;
 using UniqueHicon = UniqueHandle<NullHandleTraits<HICON, &::DestroyIcon>>;
 using UniqueHimagelist = UniqueHandle<NullHandleTraits<HIMAGELIST, &DestroyImageList>>;
+using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, &::DeleteDC>>;
 using UniqueHwnd = UniqueHandle<NullHandleTraits<HWND, &::DestroyWindow>>;
 
 }  // namespace ui

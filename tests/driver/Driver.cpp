@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ui/GdiGuards.h"
+
 namespace driver {
 
 std::string ExeDir() {
@@ -45,7 +47,9 @@ Program::~Program() {
     }
 }
 
-bool Program::Running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+    return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
 
 DWORD Program::WaitExit(DWORD timeoutMs) {
     if (WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0)
@@ -69,7 +73,8 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     if (pid != q->pid || !IsWindowVisible(hwnd)) return TRUE;
-    if (ClassName(hwnd) != *q->className || Text(hwnd) != *q->caption) return TRUE;
+    if (ClassName(hwnd) != *q->className) return TRUE;
+    if (q->caption && Text(hwnd) != *q->caption) return TRUE;
     q->found = hwnd;
     return FALSE;
 }
@@ -85,9 +90,9 @@ void PostKey(HWND window, WORD vk, UINT down, UINT up, LPARAM flags) {
 
 }  // namespace
 
-HWND Program::WaitForWindow(const std::string& className, const std::string& caption,
-                            DWORD timeoutMs) const {
-    WindowQuery q{pid_, &className, &caption, nullptr};
+HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& caption,
+                   DWORD timeoutMs) {
+    WindowQuery q{pid, &className, &caption, nullptr};
     WaitUntil(
         [&] {
             EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
@@ -95,6 +100,88 @@ HWND Program::WaitForWindow(const std::string& className, const std::string& cap
         },
         timeoutMs);
     return q.found;
+}
+
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
+    const std::string dialogClass = "#32770";
+    WindowQuery q{pid, &dialogClass, nullptr, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
+            return q.found != nullptr;
+        },
+        timeoutMs);
+    return q.found;
+}
+
+HWND Program::WaitForWindow(const std::string& className, const std::string& caption,
+                            DWORD timeoutMs) const {
+    return driver::WaitForWindow(pid_, className, caption, timeoutMs);
+}
+
+namespace {
+
+HWND IconControl(HWND box) {
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (ClassName(c) == "Static" && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            IsWindowVisible(c))
+            return c;
+    return nullptr;
+}
+
+// The pixels of a rectangle of the screen, or of a stock icon drawn on a given background.
+std::vector<COLORREF> Pixels(HDC source, int x, int y, int w, int h) {
+    std::vector<COLORREF> out;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) out.push_back(GetPixel(source, x + i, y + j));
+    return out;
+}
+
+BoxIcon IconOf(HWND box) {
+    HWND control = IconControl(box);
+    if (!control) return BoxIcon::None;
+    RECT r{};
+    GetWindowRect(control, &r);
+    int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
+    ui::WindowDc screen(nullptr);
+    std::vector<COLORREF> shown = Pixels(screen.get(), r.left, r.top, w, h);
+    COLORREF background = GetPixel(screen.get(), r.right - 1, r.bottom - 1);
+
+    ui::UniqueMemoryDc memoryDc(CreateCompatibleDC(screen.get()));
+    HDC memory = memoryDc.get();
+    ui::UniqueHbitmap canvas(CreateCompatibleBitmap(screen.get(), w, h));
+    ui::SelectedObject selected(memory, canvas.get());
+    ui::UniqueHbrush brush(CreateSolidBrush(background));
+    const struct {
+        LPCSTR id;
+        BoxIcon kind;
+    } stock[] = {{IDI_HAND, BoxIcon::Error},
+                 {IDI_EXCLAMATION, BoxIcon::Warning},
+                 {IDI_ASTERISK, BoxIcon::Information},
+                 {IDI_QUESTION, BoxIcon::Question}};
+    BoxIcon found = BoxIcon::Unknown;
+    for (const auto& s : stock) {
+        RECT all{0, 0, w, h};
+        FillRect(memory, &all, brush.get());
+        DrawIconEx(memory, 0, 0, LoadIconA(nullptr, s.id), w, h, 0, nullptr, DI_NORMAL);
+        if (Pixels(memory, 0, 0, w, h) == shown) found = s.kind;
+    }
+    return found;
+}
+
+}  // namespace
+
+MessageBoxView ReadMessageBox(HWND box) {
+    MessageBoxView view;
+    view.caption = Text(box);
+    view.text = Text(GetDlgItem(box, 0xFFFF));
+    view.icon = IconOf(box);
+    view.owner = GetWindow(box, GW_OWNER);
+    return view;
+}
+
+void Answer(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
 std::string Text(HWND hwnd) {
@@ -136,9 +223,13 @@ HWND FocusOf(HWND window) {
     return info.hwndFocus;
 }
 
-void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+void Click(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
 
-void PressKey(HWND window, WORD vk) { PostKey(window, vk, WM_KEYDOWN, WM_KEYUP, 0); }
+void PressKey(HWND window, WORD vk) {
+    PostKey(window, vk, WM_KEYDOWN, WM_KEYUP, 0);
+}
 
 void PressAltKey(HWND window, WORD vk) {
     PostKey(window, vk, WM_SYSKEYDOWN, WM_SYSKEYUP, static_cast<LPARAM>(KF_ALTDOWN) << 16);

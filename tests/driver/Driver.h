@@ -20,8 +20,28 @@ std::string ExeDir();
 // Polls until the condition holds or the time is up; says whether it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWaitMs);
 
+// A visible top-level window of the process with this class and exact caption bytes.
+HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& caption,
+                   DWORD timeoutMs = kWaitMs);
+// A visible dialog-class window ("#32770": message boxes, common dialogs) of the process.
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs = kWaitMs);
+
+enum class BoxIcon { None, Error, Warning, Information, Question, Unknown };
+
+struct MessageBoxView {
+    std::string caption;
+    std::string text;
+    BoxIcon icon = BoxIcon::Unknown;
+    HWND owner = nullptr;
+};
+
+// What a message box shows; its icon is told apart by drawing the stock icons beside it.
+MessageBoxView ReadMessageBox(HWND box);
+// Presses a button of a dialog (IDOK, IDYES, ...), as a click on it would.
+void Answer(HWND dialog, int id);
+
 class Program {
-public:
+  public:
     // Starts Quorvin.exe from the test program's folder.
     Program();
     explicit Program(const std::string& exePath);
@@ -37,7 +57,7 @@ public:
     HWND WaitForWindow(const std::string& className, const std::string& caption,
                        DWORD timeoutMs = kWaitMs) const;
 
-private:
+  private:
     ui::UniqueKernelHandle process_;
     DWORD pid_ = 0;
 };

@@ -1,0 +1,130 @@
+// An exception that escapes an event handler reaches the user in the standard error box, and
+// the program goes on.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "tests/driver/Driver.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+namespace {
+
+constexpr int kThrowButton = 100;
+
+constexpr ui::FormSpec kForm = {
+    "TTestForm",
+    "テスト",
+    200,
+    60,
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+    0,
+    "ＭＳ Ｐゴシック",
+    12,
+    SHIFTJIS_CHARSET,
+};
+
+constexpr ui::ControlSpec kControls[] = {
+    {"btnThrow", kThrowButton, ui::ControlKind::Button, "投げる(&T)", 8, 8, 100, 25, 0,
+     ui::kDefaultButton, nullptr},
+};
+
+// A form whose button raises whatever the test asks for.
+class ThrowingForm : public ui::Form {
+  public:
+    ThrowingForm() : ui::Form(kForm, kControls, std::size(kControls)) {}
+    void (*raise)() = nullptr;
+
+  protected:
+    void OnClick(int id) override {
+        if (id == kThrowButton && raise) raise();
+    }
+};
+
+class ErrorBox : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        app = new ui::Application;
+        app->Initialize(GetModuleHandleA(nullptr));
+        app->SetTitle("Quorvin");
+        form = app->CreateForm<ThrowingForm>();
+        form->Show();
+    }
+    static void TearDownTestSuite() {
+        delete app;
+        app = nullptr;
+    }
+
+    // Clicks the button and reads the box that comes up, from another thread, then closes it.
+    driver::MessageBoxView ClickAndRead(void (*raise)()) {
+        form->raise = raise;
+        driver::MessageBoxView seen;
+        bool formWasEnabled = true;
+        std::thread reader([&] {
+            HWND box = driver::WaitForDialog(GetCurrentProcessId());
+            if (!box) return;
+            seen = driver::ReadMessageBox(box);
+            formWasEnabled = IsWindowEnabled(form->Handle());
+            driver::Answer(box, IDOK);
+        });
+        SendMessageA(form->Control(kThrowButton), BM_CLICK, 0, 0);
+        reader.join();
+        EXPECT_FALSE(formWasEnabled) << "the form must be disabled while the box is open";
+        EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+        return seen;
+    }
+
+    static ui::Application* app;
+    static ThrowingForm* form;
+};
+
+ui::Application* ErrorBox::app = nullptr;
+ThrowingForm* ErrorBox::form = nullptr;
+
+TEST_F(ErrorBox, ShowsTheMessageWithAFullStopTheErrorIconAndTheTitle) {
+    driver::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("作成できません"); });
+    EXPECT_EQ(box.text, "作成できません.");
+    EXPECT_EQ(box.caption, "Quorvin");
+    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+    EXPECT_EQ(box.owner, app->Handle());
+}
+
+TEST_F(ErrorBox, IsOwnedByTheHiddenApplicationWindow) {
+    driver::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("x"); });
+    EXPECT_EQ(box.owner, app->Handle());
+    EXPECT_FALSE(IsWindowVisible(app->Handle()));
+}
+
+TEST_F(ErrorBox, AddsNoFullStopAfterOneOrAfterCharactersSortingBeforeIt) {
+    EXPECT_EQ(ClickAndRead([] { throw std::runtime_error("done."); }).text, "done.");
+    EXPECT_EQ(ClickAndRead([] { throw std::runtime_error("(x)"); }).text, "(x)");
+}
+
+TEST_F(ErrorBox, ReportsExceptionsFromOutsideTheStandardFamily) {
+    driver::MessageBoxView box = ClickAndRead([] { throw 42; });
+    EXPECT_FALSE(box.text.empty());
+    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+}
+
+TEST_F(ErrorBox, TheFormKeepsWorkingAfterwards) {
+    ClickAndRead([] { throw std::runtime_error("first"); });
+    EXPECT_EQ(ClickAndRead([] { throw std::runtime_error("second"); }).text, "second.");
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+TEST(ErrorBoxText, FollowsTheFullStopRule) {
+    EXPECT_EQ(ui::ErrorBoxText(""), "");
+    EXPECT_EQ(ui::ErrorBoxText("abc"), "abc.");
+    EXPECT_EQ(ui::ErrorBoxText("abc."), "abc.");
+    EXPECT_EQ(ui::ErrorBoxText("abc!"), "abc!");
+    EXPECT_EQ(ui::ErrorBoxText("abc-"), "abc-");
+    EXPECT_EQ(ui::ErrorBoxText("abc/"), "abc/.");
+    EXPECT_EQ(ui::ErrorBoxText("1"), "1.");
+    // A double-byte last character always sorts after ".", the ideographic full stop included.
+    EXPECT_EQ(ui::ErrorBoxText("保存しました。"), "保存しました。.");
+}
+
+}  // namespace
