@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "app/Report.h"
 #include "resources/ResourceIds.h"
 
 TfrmQuorvinMain* frmQuorvinMain = nullptr;
@@ -65,4 +66,9 @@ void TfrmQuorvinMain::OnClick(int id) {
 
 void TfrmQuorvinMain::acnExitExecute() {
     Close();
+}
+
+const std::vector<std::string>& TfrmQuorvinMain::BuildReport() {
+    BuildInstalledApplicationsReport(FReportLines);
+    return FReportLines;
 }

@@ -17,6 +17,9 @@ class TfrmQuorvinMain : public ui::Form {
     void OnClick(int id) override;
 
   private:
+    // Rebuilds the report from the registry; an empty list means there is nothing to output.
+    const std::vector<std::string>& BuildReport();
+
     // The last report built: one entry per line, in build order, never sorted.
     std::vector<std::string> FReportLines;
 };

@@ -139,7 +139,7 @@ std::vector<COLORREF> Pixels(HDC source, int x, int y, int w, int h) {
 
 BoxIcon IconOf(HWND box) {
     HWND control = IconControl(box);
-    if (!control) return BoxIcon::None;
+    if (!control || !SendMessageA(control, STM_GETICON, 0, 0)) return BoxIcon::None;
     RECT r{};
     GetWindowRect(control, &r);
     int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
@@ -175,7 +175,8 @@ MessageBoxView ReadMessageBox(HWND box) {
     MessageBoxView view;
     view.caption = Text(box);
     view.text = Text(GetDlgItem(box, 0xFFFF));
-    view.icon = IconOf(box);
+    // The box may not have drawn its icon yet when it is first seen.
+    WaitUntil([&] { return (view.icon = IconOf(box)) != BoxIcon::Unknown; }, 3000);
     view.owner = GetWindow(box, GW_OWNER);
     return view;
 }

@@ -1,0 +1,54 @@
+// The installed-applications report.
+#include "app/Report.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <stdexcept>
+
+#include "app/RegistryAccessor.h"
+#include "lib/SysText.h"
+#include "lib/ZDQFunctions.h"
+#include "ui/Application.h"
+
+namespace {
+
+constexpr char kUninstallKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr char kDisplayName[] = "DisplayName";
+
+void AppendHeader(std::vector<std::string>& lines) {
+    lines.push_back("【コンピュータ情報】");
+    lines.push_back("コンピュータ名: " + GetLocalComputerName());
+    lines.push_back("ログオンユーザ: " + GetLogonUserName());
+    lines.push_back("");
+    lines.push_back("【インストールされているアプリケーションの一覧】");
+}
+
+void ShowPlainMessage(const std::string& text) {
+    ui::Application& app = ui::Application::Current();
+    app.ShowMessageBox(text, app.Title(), MB_OK);
+}
+
+}  // namespace
+
+void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
+    lines.clear();
+    try {
+        RegistryAccessor registry(HKEY_LOCAL_MACHINE);
+        if (!registry.OpenKeyReadOnly(kUninstallKey)) return;
+
+        std::vector<std::string> subKeys = registry.SubKeyNames();
+        if (subKeys.empty())
+            throw std::runtime_error(
+                "アプリケーションがまったくインストールされていないか、レジストリが壊れています");
+
+        AppendHeader(lines);
+        for (const std::string& subKey : subKeys) {
+            if (!registry.OpenKeyReadOnly(std::string(kUninstallKey) + "\\" + subKey)) continue;
+            std::string name = lib::Trim(registry.ReadString(kDisplayName));
+            if (!name.empty()) lines.push_back(name);
+        }
+    } catch (const std::exception& e) {
+        ShowPlainMessage(e.what());
+    }
+}

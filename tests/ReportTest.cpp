@@ -1,0 +1,204 @@
+// The installed-applications report, built from the real registry of the test's Wine prefix.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Report.h"
+#include "lib/ZDQFunctions.h"
+#include "tests/driver/BoxRecorder.h"
+#include "tests/driver/Uninstall.h"
+#include "ui/Application.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kNoApplications =
+    "アプリケーションがまったくインストールされていないか、レジストリが壊れています";
+const std::string kBadType = "'DisplayName' のデータ型が不正です";
+
+std::string SystemComputerName() {
+    char name[256] = {};
+    DWORD size = sizeof name;
+    GetComputerNameA(name, &size);
+    return name;
+}
+
+std::string SystemUserName() {
+    char name[256] = {};
+    DWORD size = sizeof name;
+    GetUserNameA(name, &size);
+    return name;
+}
+
+Lines Header() {
+    return {"【コンピュータ情報】", "コンピュータ名: " + SystemComputerName(),
+            "ログオンユーザ: " + SystemUserName(), "",
+            "【インストールされているアプリケーションの一覧】"};
+}
+
+Lines HeaderAnd(const Lines& names) {
+    Lines lines = Header();
+    lines.insert(lines.end(), names.begin(), names.end());
+    return lines;
+}
+
+std::string Dword(DWORD value) {
+    return std::string(reinterpret_cast<char*>(&value), 4);
+}
+
+class Report : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        app = new ui::Application;
+        app->Initialize(GetModuleHandleA(nullptr));
+        app->SetTitle("Quorvin");
+    }
+    static void TearDownTestSuite() { delete app; }
+    void SetUp() override { driver::ResetUninstallKey(); }
+
+    // Builds the report while answering and recording every message box it shows.
+    Lines Build() {
+        Lines lines = {"left over from an earlier build"};
+        driver::BoxRecorder recorder;
+        BuildInstalledApplicationsReport(lines);
+        boxes = recorder.Boxes();
+        return lines;
+    }
+
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& box : boxes) texts.push_back(box.view.text);
+        return texts;
+    }
+
+    static ui::Application* app;
+    std::vector<driver::RecordedBox> boxes;
+};
+
+ui::Application* Report::app = nullptr;
+
+TEST_F(Report, NamesTheComputerAndTheUserInItsHeader) {
+    EXPECT_EQ(GetLocalComputerName(), SystemComputerName());
+    EXPECT_EQ(GetLogonUserName(), SystemUserName());
+    EXPECT_FALSE(GetLocalComputerName().empty());
+    driver::AddBareEntry("a");
+    EXPECT_EQ(Build(), Header());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Report, ListsTrimmedDisplayNamesInEnumerationOrderKeepingDuplicates) {
+    driver::AddDisplayName("01", "  Alpha Tool\t");
+    driver::AddDisplayName("02", "\r\nBeta\r\n");
+    driver::AddDisplayName("03", "　Gamma　");  // ideographic spaces stay
+    driver::AddDisplayName("04", "");
+    driver::AddDisplayName("05", " \t \r\n ");
+    driver::AddBareEntry("06");
+    driver::AddUninstallEntry("07", REG_EXPAND_SZ, std::string("%SystemRoot%\\app.exe\0", 21));
+    driver::AddDisplayName("08", "Alpha Tool");
+    driver::AddDisplayName("09", "Alpha Tool");
+    driver::AddUninstallEntry("10", REG_SZ, "No terminator");
+    driver::AddUninstallEntry("11", REG_SZ, std::string("Before\0After\0", 13));
+    // 表, ソ and 能 have 0x5C ("\") as their trail byte.
+    driver::AddDisplayName("12", "表計算ソフト 能率版");
+    driver::AddUninstallEntry("13", REG_DWORD, std::string());  // another type, size 0
+    driver::AddUninstallEntry("14", REG_SZ, std::string());
+
+    EXPECT_EQ(Build(),
+              HeaderAnd({"Alpha Tool", "Beta", "　Gamma　", "%SystemRoot%\\app.exe", "Alpha Tool",
+                         "Alpha Tool", "No terminator", "Before", "表計算ソフト 能率版"}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Report, ReadsSubkeysWithLongJapaneseNames) {
+    // The longest name is counted in UTF-16 units but takes twice as many Shift-JIS bytes.
+    driver::AddDisplayName("日本語のとても長いキーの名前です", "Japanese Key");
+    driver::AddDisplayName("b", "Short");
+    EXPECT_EQ(Build(), HeaderAnd({"Short", "Japanese Key"}));
+}
+
+TEST_F(Report, StopsAtADisplayNameOfAnotherTypeAndKeepsWhatItHad) {
+    driver::AddDisplayName("1", "First");
+    driver::AddBareEntry("2");
+    driver::AddUninstallEntry("3", REG_DWORD, Dword(7));
+    driver::AddDisplayName("4", "Never read");
+
+    EXPECT_EQ(Build(), HeaderAnd({"First"}));
+    ASSERT_EQ(Messages(), std::vector<std::string>{kBadType});
+    // The plain message dialog: no icon, the title as caption, centred on the screen.
+    EXPECT_EQ(boxes[0].view.icon, driver::BoxIcon::None);
+    EXPECT_EQ(boxes[0].view.caption, "Quorvin");
+    const RECT& r = boxes[0].rect;
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 2);
+    EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 2);
+}
+
+TEST_F(Report, TreatsMultiStringAndBinaryNamesAsOfTheWrongType) {
+    driver::AddUninstallEntry("1", REG_MULTI_SZ, std::string("A\0B\0\0", 5));
+    EXPECT_EQ(Build(), Header());
+    EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
+
+    driver::ResetUninstallKey();
+    driver::AddUninstallEntry("1", REG_BINARY, "xyz");
+    EXPECT_EQ(Build(), Header());
+    EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
+}
+
+TEST_F(Report, EmptyUninstallKeyGivesTheNoApplicationsMessageAndNoLines) {
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
+}
+
+TEST_F(Report, MissingUninstallKeyGivesNoLinesAndNoMessage) {
+    driver::RemoveUninstallKey();
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Report, EachBuildStartsAfreshAndShowsItsOwnMessage) {
+    driver::AddDisplayName("1", "One");
+    driver::AddUninstallEntry("2", REG_DWORD, Dword(1));
+    Lines first = Build();
+    EXPECT_EQ(Messages().size(), 1u);
+    Lines second = Build();
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(second, HeaderAnd({"One"}));
+}
+
+TEST_F(Report, SurvivesManyEntriesHugeNamesAndBrokenShiftJis) {
+    const int kEntries = 10000;
+    for (int i = 0; i < kEntries; ++i) {
+        char key[16];
+        wsprintfA(key, "k%05d", i);
+        driver::AddDisplayName(key, i % 2 ? "odd" : "even");
+    }
+    std::string huge(64 * 1024, 'x');
+    driver::AddDisplayName("z1", huge);
+    driver::AddUninstallEntry("z2", REG_SZ, std::string("End\x81", 4));  // a lone lead byte
+    driver::AddUninstallEntry("z3", REG_SZ, std::string("\x82\xA0\x82", 3));
+
+    Lines expected = Header();
+    for (int i = 0; i < kEntries; ++i) expected.push_back(i % 2 ? "odd" : "even");
+    expected.push_back(huge);
+    // What the registry makes of invalid bytes is its own affair; the report keeps it trimmed.
+    for (const char* key : {"z2", "z3"}) {
+        std::string back = driver::ReadBackDisplayName(key);
+        std::string::size_type b = back.find_first_not_of(std::string("\0 \t\r\n", 5));
+        if (b != std::string::npos) expected.push_back(back.substr(b));
+    }
+    DWORD handlesBefore = 0, handlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
+    Lines lines = Build();
+    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(lines.size(), expected.size());
+    EXPECT_EQ(lines, expected);
+    EXPECT_LE(handlesAfter, handlesBefore + 2) << "registry keys must all be closed";
+}
+
+}  // namespace

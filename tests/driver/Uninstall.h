@@ -1,0 +1,24 @@
+// Seeds the uninstall key of the test's Wine prefix, which every test run gets fresh.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+// Deletes the uninstall key with everything below it.
+void RemoveUninstallKey();
+// Leaves an existing, empty uninstall key.
+void ResetUninstallKey();
+// Creates the subkey (and the uninstall key) and, when a value is given, "DisplayName" with
+// exactly these bytes and this type.
+void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes);
+// A subkey whose "DisplayName" is this text with its terminating NUL, as REG_SZ.
+void AddDisplayName(const std::string& subKey, const std::string& text);
+// A subkey without "DisplayName".
+void AddBareEntry(const std::string& subKey);
+// "DisplayName" of a subkey as RegQueryValueExA gives it back, up to its first NUL.
+std::string ReadBackDisplayName(const std::string& subKey);
+
+}  // namespace driver
