@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/BrindlexMain.h"
+#include "lib/ZDQUnits.h"
 #include "ui/Application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -11,6 +12,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
 
+    // The library's units start before the application object and stop after it is gone.
+    LibraryUnits units;
     ui::Application application;
     try {
         application.Initialize(instance);

@@ -6,6 +6,11 @@
 #include <cstring>
 #include <vector>
 
+#include "lib/SysText.h"
+#include "lib/ZDQException.h"
+#include "lib/ZDQGlobalVars.h"
+#include "ui/Screen.h"
+
 namespace {
 
 // The buffer's text up to its first NUL, never past its end.
@@ -28,4 +33,103 @@ std::string GetLogonUserName() {
     DWORD size = 255;
     if (!GetUserNameA(buffer.data(), &size)) return std::string();
     return TextIn(buffer.data(), buffer.size());
+}
+
+namespace {
+
+int ShowThroughPresenter(const std::exception& e, int iTimeoutSec, bool iShowCountdown,
+                         HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
+    if (!gMPObject)
+        throw ECIncompleteCode(
+            "CExceptionMsg 関数の動作に必要な gMPObject のインスタンスが初期化されていません");
+    auto* family = dynamic_cast<const ECException*>(&e);
+    gMPObject->MsgBoxFlags = family ? family->MsgBoxFlags : MB_ICONHAND;
+    gMPObject->Caption = IsBlank(iCaption) ? gMPObject->GetDefaultCaption() : iCaption;
+    gMPObject->TimeoutSec = iTimeoutSec;
+    gMPObject->ShowCountdown = iShowCountdown;
+    gMPObject->ActivateWnd = iActivateWnd;
+    int result = iDefaultResult;
+    result = gMPObject->ShowMsgBox(e);
+    return result;
+}
+
+}  // namespace
+
+int CExceptionMsg(std::unique_ptr<std::exception> iException, int iTimeoutSec, bool iShowCountdown,
+                  HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
+    return ShowThroughPresenter(*iException, iTimeoutSec, iShowCountdown, iActivateWnd,
+                                iDefaultResult, iCaption);
+}
+
+int CExceptionMsg(const std::exception& iException, int iTimeoutSec, bool iShowCountdown,
+                  HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
+    return ShowThroughPresenter(iException, iTimeoutSec, iShowCountdown, iActivateWnd,
+                                iDefaultResult, iCaption);
+}
+
+void ResetScreenCursor() {
+    ui::SetScreenCursor(ui::ScreenCursor::Default);
+}
+
+void ReportUnimplementedMethod(const lib::TObject& provider, const std::string& label) {
+    std::string text = lib::FormatText(
+        lib::FormatText("%s クラスで未実装のメソッド %s が呼び出されました", provider.ClassName()),
+        label);
+    CExceptionMsg(std::make_unique<ECIncompleteCode>(text), -1, false, nullptr, 0, "");
+}
+
+TLeadByteSet TLeadByteSet::ForCodePage(UINT codePage) {
+    TLeadByteSet set;
+    CPINFO info{};
+    if (!GetCPInfo(codePage, &info)) return set;
+    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2)
+        set.Add(info.LeadByte[i], info.LeadByte[i + 1]);
+    return set;
+}
+
+const TLeadByteSet& TLeadByteSet::Process() {
+    static const TLeadByteSet set = ForCodePage(CP_THREAD_ACP);
+    return set;
+}
+
+void TLeadByteSet::Add(unsigned char first, unsigned char last) {
+    for (unsigned c = first; c <= last; ++c) lead_.set(c);
+}
+
+namespace {
+
+const std::string kIdeographicSpace = "　";
+
+}  // namespace
+
+bool EndsWithStr(const std::string& suffix, const std::string& text,
+                 const TLeadByteSet& leadBytes) {
+    if (text.size() < suffix.size()) return false;
+    std::size_t start = text.size() - suffix.size();  // 0-based position of the suffix
+    if (!leadBytes.Empty() && start < text.size()) {
+        // The byte is a trail byte when an odd run of lead-byte values stands right before it.
+        std::size_t run = 0;
+        while (run < start &&
+               leadBytes.IsLeadByte(static_cast<unsigned char>(text[start - run - 1])))
+            ++run;
+        if (run % 2 == 1) return false;
+    }
+    if (suffix.empty()) return true;
+    return CompareStringA(LOCALE_USER_DEFAULT, 0, text.data() + start,
+                          static_cast<int>(suffix.size()), suffix.data(),
+                          static_cast<int>(suffix.size())) == CSTR_EQUAL;
+}
+
+std::string TrimFullWidth(const std::string& text, const TLeadByteSet& leadBytes) {
+    std::string t = lib::Trim(text);
+    // The first character always starts at a boundary, so a plain prefix test suffices.
+    while (t.compare(0, kIdeographicSpace.size(), kIdeographicSpace) == 0)
+        t = lib::Trim(t.substr(kIdeographicSpace.size()));
+    while (EndsWithStr(kIdeographicSpace, t, leadBytes))
+        t = lib::Trim(t.substr(0, t.size() - kIdeographicSpace.size()));
+    return t;
+}
+
+bool IsBlank(const std::string& text, const TLeadByteSet& leadBytes) {
+    return TrimFullWidth(text, leadBytes).empty();
 }

@@ -100,8 +100,13 @@ int Application::ShowMessageBox(const std::string& text, const std::string& capt
 
     for (HWND w : disabled)
         if (IsWindow(w)) EnableWindow(w, TRUE);
-    if (active && IsWindow(active)) SetActiveWindow(active);
-    if (focus && IsWindow(focus)) SetFocus(focus);
+    // Give activation back, unless a window was brought forward on purpose meanwhile (the
+    // presenter's self-closing boxes can do that).
+    HWND now = GetActiveWindow();
+    if (active && IsWindow(active) && (!now || now == active || !IsWindowVisible(now))) {
+        SetActiveWindow(active);
+        if (focus && IsWindow(focus)) SetFocus(focus);
+    }
     return result;
 }
 

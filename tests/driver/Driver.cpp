@@ -20,7 +20,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     for (;;) {
         if (condition()) return true;
         if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(20);
+        Sleep(5);
     }
 }
 
@@ -112,6 +112,42 @@ HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
         },
         timeoutMs);
     return q.found;
+}
+
+namespace {
+
+struct WindowCount {
+    DWORD pid;
+    std::size_t count;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM param) {
+    ++reinterpret_cast<WindowCount*>(param)->count;
+    return TRUE;
+}
+
+void CountWithChildren(HWND hwnd, WindowCount* c) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != c->pid) return;
+    ++c->count;
+    EnumChildWindows(hwnd, CountChild, reinterpret_cast<LPARAM>(c));
+}
+
+BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM param) {
+    CountWithChildren(hwnd, reinterpret_cast<WindowCount*>(param));
+    return TRUE;
+}
+
+}  // namespace
+
+std::size_t ProcessWindows(DWORD pid) {
+    WindowCount c{pid, 0};
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&c));
+    for (HWND w = FindWindowExA(HWND_MESSAGE, nullptr, nullptr, nullptr); w;
+         w = FindWindowExA(HWND_MESSAGE, w, nullptr, nullptr))
+        CountWithChildren(w, &c);
+    return c.count;
 }
 
 HWND Program::WaitForWindow(const std::string& className, const std::string& caption,

@@ -23,6 +23,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWaitMs
 // A visible top-level window of the process with this class and exact caption bytes.
 HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& caption,
                    DWORD timeoutMs = kWaitMs);
+// How many windows the process has: top-level (hidden ones too), message-only, and all their
+// children. A count that grows over repeated work is a leak of USER objects.
+std::size_t ProcessWindows(DWORD pid);
 // A visible dialog-class window ("#32770": message boxes, common dialogs) of the process.
 HWND WaitForDialog(DWORD pid, DWORD timeoutMs = kWaitMs);
 

@@ -1,0 +1,66 @@
+// The runtime's object model.
+#include "lib/System.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace lib {
+namespace {
+
+std::atomic<long> gLiveExceptions{0};
+
+}  // namespace
+
+bool InheritsFrom(TClass klass, TClass ancestor) {
+    for (; klass; klass = klass->parent)
+        if (klass == ancestor) return true;
+    return false;
+}
+
+TClass TObject::StaticClass() {
+    static const TClassInfo info{"TObject", nullptr, nullptr, nullptr};
+    return &info;
+}
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+    if (owner_) owner_->owned_.push_back(this);
+}
+
+TComponent::~TComponent() {
+    // Owned components go first, newest first; each one unlinks itself from this list.
+    while (!owned_.empty()) delete owned_.back();
+    if (owner_) {
+        auto& siblings = owner_->owned_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+}
+
+TClass TComponent::StaticClass() {
+    return ClassOf<TComponent, TObject>("TComponent");
+}
+
+Exception::Exception(std::string message) : message_(std::move(message)) {
+    ++gLiveExceptions;
+}
+
+Exception::Exception(const Exception& other)
+    : std::exception(other),
+      TObject(other),
+      HelpContext(other.HelpContext),
+      message_(other.message_) {
+    ++gLiveExceptions;
+}
+
+Exception::~Exception() {
+    --gLiveExceptions;
+}
+
+TClass Exception::StaticClass() {
+    return ClassOf<Exception, TObject>("Exception");
+}
+
+long Exception::LiveInstances() {
+    return gLiveExceptions;
+}
+
+}  // namespace lib

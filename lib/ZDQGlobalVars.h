@@ -1,0 +1,17 @@
+// The library's process-wide objects and flags.
+#pragma once
+
+#include <memory>
+
+#include "lib/WinUtils.h"
+#include "lib/ZDQClasses.h"
+
+// The message presenter through which every library message reaches the user; installed by
+// ZDQStdApps (or by an earlier unit), freed by this unit's shutdown.
+extern std::unique_ptr<TCMPObject> gMPObject;
+extern std::unique_ptr<TWinUtility> gWinUtility;
+extern bool gIsServiceApplication;
+extern bool gIsConsoleApplication;
+
+void InitializeZDQGlobalVars();
+void FinalizeZDQGlobalVars();

@@ -1,0 +1,68 @@
+// The presenter of ordinary GUI programs.
+#include "lib/ZDQStdApps.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "lib/ZDQFunctions.h"
+#include "lib/ZDQGlobalVars.h"
+#include "lib/ZDQTimer.h"
+#include "ui/Application.h"
+
+lib::TClass TCMPObject_StdApps::StaticClass() {
+    return lib::ClassOf<TCMPObject_StdApps, TCMPObject>("TCMPObject_StdApps");
+}
+
+std::string TCMPObject_StdApps::GetDefaultCaption() {
+    return ui::Application::Current().Title();
+}
+
+int TCMPObject_StdApps::ShowMsgBox(const std::exception& E) {
+    std::unique_ptr<TCTimer> timer;
+    if (TimeoutSec >= 0) {
+        TickCount = 0;
+        timer.reset(TCTimer::CreateDisabled(nullptr));
+        timer->SetInterval(1000);
+        timer->OnTimer = [this](lib::TObject* sender) { TimerTick(sender); };
+        timer->SetEnabled(true);
+    }
+    ResetScreenCursor();
+    return ui::Application::Current().ShowMessageBox(E.what(), Caption, MsgBoxFlags);
+}
+
+void TCMPObject_StdApps::TimerTick(lib::TObject*) {
+    if (TickCount == 0) {
+        DialogWnd = nullptr;
+        EnumWindows(FindMsgBoxProc, 0);
+    }
+    ++TickCount;
+    // A box that was not found is left alone: nothing is closed, retitled or brought forward.
+    if (!DialogWnd) return;
+    if (static_cast<int>(TickCount) >= TimeoutSec) {
+        DestroyWindow(DialogWnd);
+        if (ActivateWnd) SetForegroundWindow(ActivateWnd);
+    } else if (ShowCountdown) {
+        char countdown[64];
+        std::snprintf(countdown, sizeof countdown, " - あと %d 秒で閉じます",
+                      TimeoutSec - static_cast<int>(TickCount));
+        SetWindowTextA(DialogWnd, (Caption + countdown).c_str());
+    }
+}
+
+BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM) {
+    if (!gMPObject) return FALSE;
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    if (!owner || owner != ui::Application::Current().Handle()) return TRUE;
+    char className[512] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::strcmp(className, "#32770") != 0) return TRUE;
+    gMPObject->DialogWnd = hwnd;
+    return FALSE;
+}
+
+void InitializeZDQStdApps() {
+    if (!gMPObject) gMPObject.reset(new TCMPObject_StdApps(nullptr));
+}
+
+void FinalizeZDQStdApps() {}

@@ -1,0 +1,39 @@
+// The library's timer: a message-loop timer of the thread that creates it, so its handler
+// runs from that thread's message loop, modal loops included.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "lib/System.h"
+#include "ui/UniqueHandle.h"
+
+class TCTimer : public lib::TComponent {
+  public:
+    using TNotifyEvent = std::function<void(lib::TObject* Sender)>;
+
+    // Starts enabled, like the framework's timer (there is no design environment here).
+    explicit TCTimer(lib::TComponent* owner);
+    // Always starts disabled.
+    static TCTimer* CreateDisabled(lib::TComponent* owner);
+    ~TCTimer() override;
+
+    static lib::TClass StaticClass();
+    lib::TClass ClassType() const override { return StaticClass(); }
+
+    UINT Interval() const { return interval_; }
+    void SetInterval(UINT milliseconds);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    TNotifyEvent OnTimer;
+
+  private:
+    TCTimer(lib::TComponent* owner, bool enabled);
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void Update();
+
+    UINT interval_ = 1000;
+    bool enabled_;
+    ui::UniqueHwnd window_;  // message-only window that receives the ticks
+};
