@@ -2,8 +2,14 @@
 #include "app/BrindlexMain.h"
 
 #include <iterator>
+#include <memory>
 
 #include "app/Report.h"
+#include "app/ReportOutput.h"
+#include "lib/ZDQException.h"
+#include "lib/ZDQFunctions.h"
+#include "ui/Application.h"
+#include "ui/SaveDialog.h"
 #include "resources/ResourceIds.h"
 
 TfrmQuorvinMain* frmQuorvinMain = nullptr;
@@ -52,8 +58,21 @@ struct ClickBinding {
 };
 
 constexpr ClickBinding kClicks[] = {
+    {idBtnSaveToFile, &TfrmQuorvinMain::acnSaveToFileClickExecute},
+    {idBtnCopyToClipboard, &TfrmQuorvinMain::acnCopyToClipboardClickExecute},
     {idBtnExit, &TfrmQuorvinMain::acnExitExecute},
 };
+
+const ui::SaveDialogOptions kSaveDialog = {
+    "テキストファイル（*.txt）|*.txt",
+    "txt",
+    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING,
+};
+
+// The information message of a finished output, in a box that stays until it is closed.
+void Inform(const std::string& text) {
+    CExceptionMsg(std::make_unique<ECInformation>(text), -1, false, nullptr, 0, "");
+}
 
 }  // namespace
 
@@ -62,6 +81,27 @@ TfrmQuorvinMain::TfrmQuorvinMain() : ui::Form(kForm, kControls, std::size(kContr
 void TfrmQuorvinMain::OnClick(int id) {
     for (const ClickBinding& click : kClicks)
         if (click.id == id) (this->*click.handler)();
+}
+
+void TfrmQuorvinMain::acnSaveToFileClickExecute() {
+    // The dialog comes first: the registry is read only for a confirmed file name, so a file
+    // the user agreed to overwrite stays untouched when the report comes out empty.
+    std::optional<std::string> path = ui::AskSaveFileName(Handle(), kSaveDialog);
+    if (!path) return;
+    const std::vector<std::string>& lines = BuildReport();
+    if (lines.empty()) return;
+    WriteReportFile(*path, ReportText(lines));
+    Inform("アプリケーションの一覧をファイルに保存しました");
+    Close();
+}
+
+void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
+    if (BuildReport().empty()) return;
+    std::string text = ReportText(BuildReport());
+    PutTextOnClipboard(ui::Application::Current().Handle(), text);
+    Hide();
+    Inform("アプリケーションの一覧をクリップボードにコピーしました");
+    Close();
 }
 
 void TfrmQuorvinMain::acnExitExecute() {

@@ -10,6 +10,11 @@ class TfrmQuorvinMain : public ui::Form {
   public:
     TfrmQuorvinMain();
 
+    // Handlers of the action list.
+    // Writes the report to a file that the user picks, says so and closes.
+    void acnSaveToFileClickExecute();
+    // Puts the report on the clipboard, says so and closes.
+    void acnCopyToClipboardClickExecute();
     // Closes the main window, which ends the program.
     void acnExitExecute();
 

@@ -31,4 +31,10 @@ fi
 # Started here so that it does not hold the test's output pipe open.
 wineserver -p5 </dev/null >/dev/null 2>&1
 
+# A file-size limit (in KiB) makes writes fall short for real; it must not bind the server.
+if [ -n "${QUORVIN_FILE_SIZE_LIMIT:-}" ]; then
+  trap '' XFSZ
+  ulimit -f "$QUORVIN_FILE_SIZE_LIMIT"
+fi
+
 "$WINE64" "$exe" "$@"

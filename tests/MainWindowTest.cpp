@@ -123,14 +123,31 @@ TEST_F(MainWindow, FileButtonIsTheDefaultButton) {
     EXPECT_EQ(LOWORD(def), GetDlgCtrlID(save));
 }
 
-TEST_F(MainWindow, EnterAndEscapeLeaveTheWindowOpen) {
-    driver::PressKey(window, VK_RETURN);
+TEST_F(MainWindow, EscapeLeavesTheWindowOpen) {
     driver::PressKey(window, VK_ESCAPE);
-    Sleep(1000);
+    EXPECT_EQ(driver::WaitForDialog(program.Pid(), 1000), nullptr);
     EXPECT_TRUE(program.Running());
     EXPECT_TRUE(IsWindowVisible(window));
     // The window still answers: the exit button ends it normally.
     driver::Click(Button("終了(&X)"));
+    EXPECT_EQ(program.WaitExit(), 0u);
+}
+
+TEST_F(MainWindow, EnterRightAfterTheStartRunsTheFileButton) {
+    driver::PressKey(window, VK_RETURN);
+    HWND dialog = driver::WaitForSaveDialog(program.Pid());
+    ASSERT_NE(dialog, nullptr) << "Enter did not open the save dialog";
+    driver::Answer(dialog, IDCANCEL);
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(MainWindow, EnterOnAnotherFocusedButtonRunsThatButton) {
+    driver::PressKey(window, VK_TAB);
+    driver::PressKey(window, VK_TAB);
+    driver::PressKey(window, VK_TAB);  // the exit button
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::FocusOf(window) == Button("終了(&X)"); }));
+    driver::PressKey(window, VK_RETURN);
     EXPECT_EQ(program.WaitExit(), 0u);
 }
 

@@ -20,30 +20,12 @@ const std::string kNoApplications =
     "アプリケーションがまったくインストールされていないか、レジストリが壊れています";
 const std::string kBadType = "'DisplayName' のデータ型が不正です";
 
-std::string SystemComputerName() {
-    char name[256] = {};
-    DWORD size = sizeof name;
-    GetComputerNameA(name, &size);
-    return name;
-}
-
-std::string SystemUserName() {
-    char name[256] = {};
-    DWORD size = sizeof name;
-    GetUserNameA(name, &size);
-    return name;
-}
-
 Lines Header() {
-    return {"【コンピュータ情報】", "コンピュータ名: " + SystemComputerName(),
-            "ログオンユーザ: " + SystemUserName(), "",
-            "【インストールされているアプリケーションの一覧】"};
+    return driver::ExpectedReport();
 }
 
 Lines HeaderAnd(const Lines& names) {
-    Lines lines = Header();
-    lines.insert(lines.end(), names.begin(), names.end());
-    return lines;
+    return driver::ExpectedReport(names);
 }
 
 std::string Dword(DWORD value) {
@@ -82,8 +64,13 @@ class Report : public ::testing::Test {
 ui::Application* Report::app = nullptr;
 
 TEST_F(Report, NamesTheComputerAndTheUserInItsHeader) {
-    EXPECT_EQ(GetLocalComputerName(), SystemComputerName());
-    EXPECT_EQ(GetLogonUserName(), SystemUserName());
+    char computer[256] = {}, user[256] = {};
+    DWORD size = sizeof computer;
+    GetComputerNameA(computer, &size);
+    size = sizeof user;
+    GetUserNameA(user, &size);
+    EXPECT_EQ(GetLocalComputerName(), computer);
+    EXPECT_EQ(GetLogonUserName(), user);
     EXPECT_FALSE(GetLocalComputerName().empty());
     driver::AddBareEntry("a");
     EXPECT_EQ(Build(), Header());

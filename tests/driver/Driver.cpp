@@ -217,6 +217,48 @@ MessageBoxView ReadMessageBox(HWND box) {
     return view;
 }
 
+HWND WaitForSaveDialog(DWORD pid, DWORD timeoutMs) {
+    return WaitForWindow(pid, "#32770", "名前を付けて保存", timeoutMs);
+}
+
+std::string FileTypeText(HWND fileDialog) {
+    // A drop-down list answers no window text across processes under Wine: read the selected
+    // entry, in UTF-16 to be safe from the ANSI marshalling, and convert it here.
+    HWND box = GetDlgItem(fileDialog, 0x470);
+    WaitUntil([&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) >= 0; }, 3000);
+    LRESULT index = SendMessageW(box, CB_GETCURSEL, 0, 0);
+    LRESULT length = SendMessageW(box, CB_GETLBTEXTLEN, index, 0);
+    if (index < 0 || length <= 0) return std::string();
+    std::vector<wchar_t> wide(length + 1);
+    SendMessageW(box, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    char text[1024] = {};
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text, sizeof text, nullptr, nullptr);
+    return std::string(text, n > 0 ? n - 1 : 0);
+}
+
+void EnterFileName(HWND fileDialog, const std::string& name) {
+    // Wine has shown the name box both as a combo box (cmb13) and as an edit box (edt1).
+    HWND box = GetDlgItem(fileDialog, 0x47C);
+    if (!box || !IsWindowVisible(box)) box = GetDlgItem(fileDialog, 0x480);
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    Answer(fileDialog, IDOK);
+}
+
+HWND WaitForOwnedDialog(HWND owner, DWORD timeoutMs) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+                 w = FindWindowExA(nullptr, w, "#32770", nullptr))
+                if (GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w)) found = w;
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
 void Answer(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }

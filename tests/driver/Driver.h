@@ -43,6 +43,15 @@ MessageBoxView ReadMessageBox(HWND box);
 // Presses a button of a dialog (IDOK, IDYES, ...), as a click on it would.
 void Answer(HWND dialog, int id);
 
+// The system's save dialog shown by the process.
+HWND WaitForSaveDialog(DWORD pid, DWORD timeoutMs = kWaitMs);
+// The file-type box of a file dialog: the filter's display text.
+std::string FileTypeText(HWND fileDialog);
+// Types a name into a file dialog and presses its OK button.
+void EnterFileName(HWND fileDialog, const std::string& name);
+// A visible dialog owned by this window, such as a file dialog's overwrite prompt.
+HWND WaitForOwnedDialog(HWND owner, DWORD timeoutMs = kWaitMs);
+
 class Program {
   public:
     // Starts Quorvin.exe from the test program's folder.

@@ -58,4 +58,24 @@ std::string ReadBackDisplayName(const std::string& subKey) {
     return std::string(buffer.data());
 }
 
+std::vector<std::string> ExpectedReport(const std::vector<std::string>& names) {
+    char computer[256] = {}, user[256] = {};
+    DWORD size = sizeof computer;
+    GetComputerNameA(computer, &size);
+    size = sizeof user;
+    GetUserNameA(user, &size);
+    std::vector<std::string> lines = {"【コンピュータ情報】",
+                                      std::string("コンピュータ名: ") + computer,
+                                      std::string("ログオンユーザ: ") + user, "",
+                                      "【インストールされているアプリケーションの一覧】"};
+    lines.insert(lines.end(), names.begin(), names.end());
+    return lines;
+}
+
+std::string ExpectedReportText(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& line : ExpectedReport(names)) text += line + "\r\n";
+    return text;
+}
+
 }  // namespace driver

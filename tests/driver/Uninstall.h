@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace driver {
 
@@ -20,5 +21,10 @@ void AddDisplayName(const std::string& subKey, const std::string& text);
 void AddBareEntry(const std::string& subKey);
 // "DisplayName" of a subkey as RegQueryValueExA gives it back, up to its first NUL.
 std::string ReadBackDisplayName(const std::string& subKey);
+
+// The report's five header lines as this machine should give them, then the names.
+std::vector<std::string> ExpectedReport(const std::vector<std::string>& names = {});
+// The same as text: every line followed by CR LF.
+std::string ExpectedReportText(const std::vector<std::string>& names = {});
 
 }  // namespace driver

@@ -1,0 +1,26 @@
+// Where a finished report goes: a text file or the clipboard, byte for byte.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Every line followed by CR LF, the last one too; no byte-order mark.
+std::string ReportText(const std::vector<std::string>& lines);
+
+// Creates (or empties) the file and writes the whole text in one write. Throws when the file
+// cannot be created, or when the write fails or falls short.
+void WriteReportFile(const std::string& path, const std::string& text);
+
+// The clipboard calls that cannot be made to fail for real; tests put failing ones in.
+struct ClipboardCalls {
+    HGLOBAL(WINAPI* globalAlloc)(UINT flags, SIZE_T bytes);
+    HANDLE(WINAPI* setClipboardData)(UINT format, HANDLE data);
+};
+const ClipboardCalls& SystemClipboardCalls();
+
+// Replaces the clipboard's content with the text and its terminating NUL as CF_TEXT. Throws
+// when the clipboard cannot be opened or does not take the text; nothing is left behind then.
+void PutTextOnClipboard(HWND owner, const std::string& text,
+                        const ClipboardCalls& calls = SystemClipboardCalls());

@@ -1,0 +1,263 @@
+// The report output, end to end: the real Quorvin.exe driven from this process on a registry
+// that the test seeds.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/driver/Clipboard.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/Uninstall.h"
+
+namespace {
+
+const std::string kMainClass = "TfrmQuorvinMain";
+const std::string kMainCaption = "Brindlex - アプリケーションの一覧を取得";
+const std::string kSaved = "アプリケーションの一覧をファイルに保存しました";
+const std::string kCopied = "アプリケーションの一覧をクリップボードにコピーしました";
+const std::string kNoApplications =
+    "アプリケーションがまったくインストールされていないか、レジストリが壊れています";
+const std::string kBadType = "'DisplayName' のデータ型が不正です";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string SystemErrorText(DWORD code) {
+    char buffer[1024] = {};
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                             code, 0, buffer, sizeof buffer, nullptr);
+    std::string text(buffer, n);
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+class Output : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        driver::ResetUninstallKey();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "quorvin-" + std::to_string(GetTickCount());
+        CreateDirectoryA(folder.c_str(), nullptr);
+    }
+
+    void Start() {
+        program = std::make_unique<driver::Program>();
+        window = program->WaitForWindow(kMainClass, kMainCaption);
+        ASSERT_NE(window, nullptr);
+    }
+
+    HWND Button(const char* text) const { return driver::FindChild(window, "Button", text); }
+
+    // The save dialog, opened with Enter as a user would right after the start.
+    HWND OpenSaveDialog() {
+        driver::PressKey(window, VK_RETURN);
+        HWND dialog = driver::WaitForSaveDialog(program->Pid());
+        EXPECT_NE(dialog, nullptr) << "no save dialog";
+        return dialog;
+    }
+
+    // The next message box of the program, read and answered with OK.
+    driver::MessageBoxView NextBox(bool* mainVisible = nullptr) {
+        HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
+        if (!box) {
+            ADD_FAILURE() << "no message box";
+            return {};
+        }
+        driver::MessageBoxView view = driver::ReadMessageBox(box);
+        if (mainVisible) *mainVisible = IsWindowVisible(window) != FALSE;
+        driver::Answer(box, IDOK);
+        driver::WaitUntil([&] { return !IsWindow(box); });
+        return view;
+    }
+
+    // Nothing pops up for a while, and the main window is still there.
+    void ExpectStillWaiting() {
+        EXPECT_EQ(driver::WaitForDialog(program->Pid(), 1000), nullptr);
+        EXPECT_TRUE(program->Running());
+        EXPECT_TRUE(IsWindowVisible(window));
+    }
+
+    void ExitNormally() {
+        driver::Click(Button("終了(&X)"));
+        EXPECT_EQ(program->WaitExit(), 0u);
+    }
+
+    std::string folder;
+    std::unique_ptr<driver::Program> program;
+    HWND window = nullptr;
+};
+
+TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
+    driver::AddDisplayName("01", "  Alpha  ");
+    driver::AddDisplayName("02", "表計算ソフト");
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(driver::FileTypeText(dialog), "テキストファイル（*.txt）");
+    driver::EnterFileName(dialog, folder + "\\report");
+
+    bool mainVisible = false;
+    driver::MessageBoxView info = NextBox(&mainVisible);
+    EXPECT_EQ(info.text, kSaved);
+    EXPECT_EQ(info.icon, driver::BoxIcon::Information);
+    EXPECT_TRUE(mainVisible) << "the main window stays visible behind the message";
+    EXPECT_EQ(program->WaitExit(), 0u);
+
+    std::string bytes = ReadFile(folder + "\\report.txt");
+    EXPECT_EQ(bytes, driver::ExpectedReportText({"Alpha", "表計算ソフト"}));
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(0, 2), "\x81\x79");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_NE(bytes.find("\r\n\r\n\x81\x79"), std::string::npos);
+}
+
+TEST_F(Output, AsksBeforeOverwritingAndLeavesTheFileWhenTheReportIsEmpty) {
+    std::string path = folder + "\\exists.txt";
+    WriteFile(path, "old content");
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    driver::EnterFileName(dialog, folder + "\\exists");
+    HWND prompt = driver::WaitForOwnedDialog(dialog);
+    ASSERT_NE(prompt, nullptr) << "no overwrite prompt";
+    driver::Answer(prompt, IDYES);
+
+    driver::MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, kNoApplications);
+    EXPECT_EQ(box.icon, driver::BoxIcon::None);
+    ExpectStillWaiting();
+    EXPECT_EQ(ReadFile(path), "old content");
+    ExitNormally();
+}
+
+TEST_F(Output, CancellingTheDialogReadsNothing) {
+    driver::AddUninstallEntry("1", REG_DWORD, std::string(4, '\0'));  // would give an error
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    driver::Answer(dialog, IDCANCEL);
+    driver::WaitUntil([&] { return !IsWindow(dialog); });
+    ExpectStillWaiting();
+    ExitNormally();
+}
+
+TEST_F(Output, ReportsAFileThatCannotBeCreated) {
+    driver::AddDisplayName("1", "App");
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    driver::EnterFileName(dialog, folder + "\\missing\\out");
+
+    driver::MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, "ファイル \"" + folder + "\\missing\\out.txt\". " +
+                            SystemErrorText(ERROR_PATH_NOT_FOUND) + " を作成できません.");
+    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+    ExpectStillWaiting();
+    ExitNormally();
+}
+
+TEST_F(Output, ReportsAWriteThatFails) {
+    driver::AddDisplayName("1", "App");
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    // The trailing dot keeps the name as typed: the device that is always full.
+    driver::EnterFileName(dialog, "Z:\\dev\\full.");
+    if (HWND prompt = driver::WaitForOwnedDialog(dialog, 2000)) driver::Answer(prompt, IDYES);
+
+    driver::MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, "ストリームへの書き込みエラー.");
+    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+    ExpectStillWaiting();
+    ExitNormally();
+}
+
+TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
+    driver::ClipboardHolder holder;
+    ASSERT_TRUE(holder.Put("previous"));
+    driver::AddDisplayName("a", "Alpha");
+    driver::AddDisplayName("b", "　全角の名前　");
+    Start();
+    driver::Click(Button("クリップボードにコピー(&C)"));
+
+    HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window)) << "the main window is hidden before the message";
+    std::string block = driver::ReadClipboardBlock();
+    driver::MessageBoxView info = driver::ReadMessageBox(box);
+    EXPECT_EQ(info.text, kCopied);
+    EXPECT_EQ(info.icon, driver::BoxIcon::Information);
+    driver::Answer(box, IDOK);
+    EXPECT_EQ(program->WaitExit(), 0u);
+
+    std::string expected = driver::ExpectedReportText({"Alpha", "　全角の名前　"});
+    ASSERT_GT(block.size(), expected.size());
+    EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
+}
+
+TEST_F(Output, CopiesAPartialReportAfterShowingTheBuildErrorTwice) {
+    driver::ClipboardHolder holder;
+    driver::AddDisplayName("1", "One");
+    driver::AddDisplayName("2", "Two");
+    driver::AddUninstallEntry("3", REG_DWORD, std::string(4, '\x01'));
+    driver::AddDisplayName("4", "Four");
+    Start();
+    driver::Click(Button("クリップボードにコピー(&C)"));
+
+    EXPECT_EQ(NextBox().text, kBadType);
+    EXPECT_EQ(NextBox().text, kBadType);
+    HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
+    ASSERT_NE(box, nullptr);
+    std::string block = driver::ReadClipboardBlock();
+    EXPECT_EQ(driver::ReadMessageBox(box).text, kCopied);
+    driver::Answer(box, IDOK);
+    EXPECT_EQ(program->WaitExit(), 0u);
+    std::string expected = driver::ExpectedReportText({"One", "Two"});
+    EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
+}
+
+TEST_F(Output, AnEmptyReportLeavesTheClipboardAlone) {
+    driver::ClipboardHolder holder;
+    ASSERT_TRUE(holder.Put("previous"));
+    Start();
+    driver::Click(Button("クリップボードにコピー(&C)"));
+    EXPECT_EQ(NextBox().text, kNoApplications);
+    ExpectStillWaiting();
+
+    driver::RemoveUninstallKey();
+    driver::Click(Button("クリップボードにコピー(&C)"));
+    ExpectStillWaiting();
+    EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
+    ExitNormally();
+}
+
+TEST_F(Output, ReportsAClipboardThatAnotherProgramHoldsOpen) {
+    driver::AddDisplayName("1", "App");
+    driver::ClipboardHolder holder;
+    ASSERT_TRUE(holder.HoldOpen());
+    Start();
+    driver::Click(Button("クリップボードにコピー(&C)"));
+
+    bool mainVisible = false;
+    driver::MessageBoxView box = NextBox(&mainVisible);
+    EXPECT_EQ(box.text, "クリップボードを開くことができません.");
+    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+    EXPECT_TRUE(mainVisible) << "the window is not hidden when the copy failed";
+    holder.Release();
+    ExpectStillWaiting();
+    ExitNormally();
+}
+
+}  // namespace

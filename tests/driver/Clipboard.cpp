@@ -1,0 +1,93 @@
+// The clipboard as another program sees it.
+#include "tests/driver/Clipboard.h"
+
+#include <cstring>
+
+#include "ui/ClipboardGuards.h"
+#include "ui/UniqueHandle.h"
+
+namespace driver {
+namespace {
+
+constexpr UINT kPut = WM_APP + 1, kHold = WM_APP + 2, kRelease = WM_APP + 3;
+
+}  // namespace
+
+std::string ReadClipboardBlock() {
+    ui::ClipboardSession clipboard(nullptr);
+    if (!clipboard.Opened()) return std::string();
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (!data) return std::string();
+    ui::GlobalLockGuard locked(data);
+    if (!locked.get()) return std::string();
+    return std::string(static_cast<const char*>(locked.get()), GlobalSize(data));
+}
+
+ClipboardHolder::ClipboardHolder() : ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = std::thread([this] { Run(); });
+    WaitForSingleObject(ready_.get(), INFINITE);
+}
+
+ClipboardHolder::~ClipboardHolder() {
+    SendMessageA(window_, kRelease, 0, 0);
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    thread_.join();
+}
+
+bool ClipboardHolder::Put(const std::string& text) {
+    return SendMessageA(window_, kPut, 0, reinterpret_cast<LPARAM>(&text)) != 0;
+}
+
+bool ClipboardHolder::HoldOpen() {
+    return SendMessageA(window_, kHold, 0, 0) != 0;
+}
+
+void ClipboardHolder::Release() {
+    SendMessageA(window_, kRelease, 0, 0);
+}
+
+LRESULT CALLBACK ClipboardHolder::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case kPut: {
+            const auto& text = *reinterpret_cast<const std::string*>(lParam);
+            ui::ClipboardSession clipboard(hwnd);
+            if (!clipboard.Opened()) return FALSE;
+            ui::UniqueHglobal block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+            {
+                ui::GlobalLockGuard locked(block.get());
+                std::memcpy(locked.get(), text.c_str(), text.size() + 1);
+            }
+            EmptyClipboard();
+            if (!SetClipboardData(CF_TEXT, block.get())) return FALSE;
+            block.release();
+            return TRUE;
+        }
+        case kHold:
+            return OpenClipboard(hwnd);
+        case kRelease:
+            if (GetOpenClipboardWindow() == hwnd) CloseClipboard();
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void ClipboardHolder::Run() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QuorvinTestClipboardHolder";
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              wc.hInstance, nullptr);
+    SetEvent(ready_.get());
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+}
+
+}  // namespace driver
