@@ -60,6 +60,7 @@ struct ClickBinding {
 constexpr ClickBinding kClicks[] = {
     {idBtnSaveToFile, &TfrmQuorvinMain::acnSaveToFileClickExecute},
     {idBtnCopyToClipboard, &TfrmQuorvinMain::acnCopyToClipboardClickExecute},
+    {idBtnOpenAboutForm, &TfrmQuorvinMain::acnOpenAboutFormExecute},
     {idBtnExit, &TfrmQuorvinMain::acnExitExecute},
 };
 
@@ -74,9 +75,29 @@ void Inform(const std::string& text) {
     CExceptionMsg(std::make_unique<ECInformation>(text), -1, false, nullptr, 0, "");
 }
 
+// The About component's stored settings.
+std::unique_ptr<TCAboutForm> CreateAboutComponent() {
+    auto about = std::make_unique<TCAboutForm>(nullptr);
+    about->ProductName = "Quorvin";
+    about->ProductVersion = "1.0.0.0";
+    about->UseVersionInfoFromFile = false;
+    about->CompanyName = QUORVIN_COMPANY_NAME;
+    about->Copyright = QUORVIN_COPYRIGHT;
+    about->InquiryURL = QUORVIN_INQUIRY_URL;
+    about->RegisterURL = QUORVIN_REGISTER_URL;
+    about->EnableRegSite = true;
+    about->RegSiteButtonVisible = true;
+    about->ContactButtonVisible = true;
+    about->Width = 500;
+    about->SetVersionFormat({vfMajor, vfMinor, vfRelease, vfBuild});
+    about->Picture.LoadIcon(ui::Application::Current().Instance(), QUORVIN_ABOUTICON, 32);
+    return about;
+}
+
 }  // namespace
 
-TfrmQuorvinMain::TfrmQuorvinMain() : ui::Form(kForm, kControls, std::size(kControls)) {}
+TfrmQuorvinMain::TfrmQuorvinMain()
+    : ui::Form(kForm, kControls, std::size(kControls)), cmpAboutForm(CreateAboutComponent()) {}
 
 void TfrmQuorvinMain::OnClick(int id) {
     for (const ClickBinding& click : kClicks)
@@ -102,6 +123,10 @@ void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
     Hide();
     Inform("アプリケーションの一覧をクリップボードにコピーしました");
     Close();
+}
+
+void TfrmQuorvinMain::acnOpenAboutFormExecute() {
+    cmpAboutForm->Execute();
 }
 
 void TfrmQuorvinMain::acnExitExecute() {

@@ -1,8 +1,11 @@
 // The main window: two lines of instructions and the four buttons that start everything.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "about/CAboutForm.h"
 
 #include "ui/Form.h"
 
@@ -15,6 +18,8 @@ class TfrmQuorvinMain : public ui::Form {
     void acnSaveToFileClickExecute();
     // Puts the report on the clipboard, says so and closes.
     void acnCopyToClipboardClickExecute();
+    // Shows the About dialog; the window and its report stay as they are.
+    void acnOpenAboutFormExecute();
     // Closes the main window, which ends the program.
     void acnExitExecute();
 
@@ -22,6 +27,8 @@ class TfrmQuorvinMain : public ui::Form {
     void OnClick(int id) override;
 
   private:
+    // Carries the About facts and shows the About dialog.
+    std::unique_ptr<TCAboutForm> cmpAboutForm;
     // Rebuilds the report from the registry; an empty list means there is nothing to output.
     const std::vector<std::string>& BuildReport();
 

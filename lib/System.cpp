@@ -63,4 +63,28 @@ long Exception::LiveInstances() {
     return gLiveExceptions;
 }
 
+TClass EConvertError::StaticClass() {
+    return ClassOf<EConvertError, Exception>("EConvertError");
+}
+
+int StrToInt(const std::string& text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;
+    bool digits = i < text.size();
+    for (; i < text.size() && digits; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            digits = false;
+            break;
+        }
+        value = value * 10 + (text[i] - '0');
+        if (value > 2147483648LL) digits = false;
+    }
+    if (negative) value = -value;
+    if (!digits || value > 2147483647LL || value < -2147483648LL)
+        throw EConvertError("'" + text + "' は整数ではありません");
+    return static_cast<int>(value);
+}
+
 }  // namespace lib

@@ -87,4 +87,16 @@ class Exception : public std::exception, public TObject {
     std::string message_;
 };
 
+// The runtime's error for a text that is not an integer.
+class EConvertError : public Exception {
+  public:
+    using Exception::Exception;
+    static TClass StaticClass();
+    TClass ClassType() const override { return StaticClass(); }
+};
+
+// The text as a signed 32-bit decimal integer (an optional sign, then digits); anything else
+// raises EConvertError "'<text>' は整数ではありません".
+int StrToInt(const std::string& text);
+
 }  // namespace lib

@@ -37,6 +37,41 @@ std::string GetLogonUserName() {
 
 namespace {
 
+constexpr const char* kVersionKeys[] = {
+    "Comments",     "CompanyName",    "FileDescription", "FileVersion",
+    "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
+    "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild",
+};
+
+}  // namespace
+
+std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item) {
+    DWORD unused = 0;
+    DWORD size = GetFileVersionInfoSizeA(fileName.c_str(), &unused);
+    if (size == 0) return std::string();
+    std::vector<char> record(size);
+    GetFileVersionInfoA(fileName.c_str(), 0, size, record.data());
+
+    void* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", &translation, &length) ||
+        length < sizeof(DWORD))
+        throw lib::Exception("情報の取得に失敗しました");
+    DWORD first = 0;
+    std::memcpy(&first, translation, sizeof first);
+    char block[64];
+    wsprintfA(block, "\\StringFileInfo\\%04X%04X\\", LOWORD(first), HIWORD(first));
+
+    void* value = nullptr;
+    if (!VerQueryValueA(record.data(), (std::string(block) + kVersionKeys[item]).c_str(), &value,
+                        &length) ||
+        length == 0 || !value)
+        return std::string();
+    return lib::Trim(TextIn(static_cast<const char*>(value), length));
+}
+
+namespace {
+
 int ShowThroughPresenter(const std::exception& e, int iTimeoutSec, bool iShowCountdown,
                          HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
     if (!gMPObject)

@@ -20,6 +20,28 @@ std::string GetLocalComputerName();
 // The logged-on user's name, or "" when it cannot be had (a name needing over 255 bytes).
 std::string GetLogonUserName();
 
+// ---- Version records
+
+enum TVersionInfoItem {
+    viComments,
+    viCompanyName,
+    viFileDescription,
+    viFileVersion,
+    viInternalName,
+    viLegalCopyright,
+    viLegalTrademarks,
+    viOriginalFilename,
+    viPrivateBuild,
+    viProductName,
+    viProductVersion,
+    viSpecialBuild,
+};
+
+// One string of a program file's version record, read through its first translation and
+// trimmed: "" when the file has no record or the record no such item. Throws the runtime's
+// general exception when the record has no translation entry.
+std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item);
+
 // ---- Messages
 
 // Shows an exception in a modal message box through the presenter gMPObject and returns the

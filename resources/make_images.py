@@ -197,23 +197,40 @@ def write_bmp(name, art, size, bits):
         f.write(data + header + table + bits_data)
 
 
-def write_ico(name, art, size):
-    pixels = rows(art, size)
+def icon_image(pixels, bits):
+    """One icon image: its DIB with doubled height, the colour part, then the AND mask."""
+    size = len(pixels)
     # Transparent pixels are black in the colour part, as the mask expects.
     opaque = [[(0, 0, 0) if c == COLOURS['.'] else c for c in row] for row in pixels]
-    header, table, xor = dib(opaque, 8, height_factor=2)
+    header, table, xor = dib(opaque, bits, height_factor=2)
     mask = b''
     for row in reversed(pixels):
         line = 0
         for x, c in enumerate(row):
             if c == COLOURS['.']:
                 line |= 1 << (size - 1 - x)
-        data = line.to_bytes(size // 8, 'big')
+        data = line.to_bytes((size + 7) // 8, 'big')
         mask += data + b'\0' * (-len(data) % 4)
-    image = header + table + xor + mask
-    entry = struct.pack('<BBBBHHII', size, size, 0, 0, 1, 8, len(image), 6 + 16)
+    return header + table + xor + mask
+
+
+def write_ico(name, images):
+    """images: (pixel rows, bits per pixel) for each image of the icon."""
+    entries, blobs = b'', b''
+    offset = 6 + 16 * len(images)
+    for pixels, bits in images:
+        size = len(pixels)
+        blob = icon_image(pixels, bits)
+        entries += struct.pack('<BBBBHHII', size, size, 0, 0, 1, bits, len(blob),
+                               offset + len(blobs))
+        blobs += blob
     with open(os.path.join(HERE, name), 'wb') as f:
-        f.write(struct.pack('<HHH', 0, 1, 1) + entry + image)
+        f.write(struct.pack('<HHH', 0, 1, len(images)) + entries + blobs)
+
+
+def halved(pixels):
+    """Every other pixel of every other row: the 16 x 16 image of a 32 x 32 one."""
+    return [row[::2] for row in pixels[::2]]
 
 
 if __name__ == '__main__':
@@ -221,4 +238,6 @@ if __name__ == '__main__':
     write_bmp('glyph_clipboard.bmp', CLIPBOARD, 16, 8)
     write_bmp('glyph_about.bmp', ABOUT, 16, 8)
     write_bmp('glyph_exit.bmp', EXIT, 12, 24)
-    write_ico('MAINICON.ico', ICON, 32)
+    write_ico('MAINICON.ico', [(rows(ICON, 32), 8)])
+    # The About box's picture: the same sheet at 16 x 16 and 32 x 32, in true colour.
+    write_ico('ABOUTICON.ico', [(halved(rows(ICON, 32)), 24), (rows(ICON, 32), 24)])

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Renders what a user sees of Quorvin's main window, title bar and Japanese texts included,
-# under a private Xvfb: bash scripts/screenshot.sh [out.png]   (default build/main-window.png)
+# Renders what a user sees of Quorvin's windows, title bars and Japanese texts included, under
+# a private Xvfb:
+#   bash scripts/screenshot.sh [main|about] [out.png]   (default: main, build/<window>.png)
 set -eu
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$root/scripts/wine-env.sh"
-out=${1:-$root/build/main-window.png}
+which=${1:-main}
+out=${2:-$root/build/$which-window.png}
 build=$root/build/win64
 
 bash "$root/scripts/install-deps.sh"
-[ -f "$build/Quorvin.exe" ] || { cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null; }
+cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null
 quorvin_make_prefix "$build/wine-template" test
 
 run=$(mktemp -d)
@@ -27,8 +29,13 @@ wineserver -p5 </dev/null >/dev/null 2>&1
 
 "$WINE64" "$build/Quorvin.exe" </dev/null >/dev/null 2>&1 &
 
-# Wait for the window to be drawn, then crop the screen to it with a small margin.
 caption='Brindlex - アプリケーションの一覧を取得'
+if [ "$which" = about ]; then
+  "$WINE64" "$build/ClickButton.exe" TfrmQuorvinMain "$caption" "About.." >/dev/null
+  caption='Quorvin のバージョン情報'
+fi
+
+# Wait for the window to be drawn, then crop the screen to it with a small margin.
 geometry=
 for _ in $(seq 100); do
   id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk '{print $1}' | head -n1)

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "about/ZDQBaseCommonAboutForm.h"
+#include "resources/ResourceIds.h"
 #include "tests/driver/Driver.h"
 #include "ui/GdiGuards.h"
 
@@ -168,6 +170,36 @@ TEST_F(MainWindow, CloseBoxEndsTheProgram) {
 
 TEST_F(MainWindow, AltF4EndsTheProgram) {
     driver::PressAltKey(window, VK_F4);
+    EXPECT_EQ(program.WaitExit(), 0u);
+}
+
+TEST_F(MainWindow, AboutShowsTheStoredFactsAndLeavesTheWindowAsItWas) {
+    using Id = T_ZDQBaseCommonAboutForm::ControlId;
+    RECT before{};
+    GetWindowRect(window, &before);
+    driver::Click(Button("About.."));
+    HWND about = program.WaitForWindow("T_ZDQGUICommonAboutForm", "Quorvin のバージョン情報");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblProductName)), "Quorvin");
+    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblProductVersion)), "1.0.0.0");
+    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblCompanyName)), QUORVIN_COMPANY_NAME);
+    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblCopyright)), QUORVIN_COPYRIGHT);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, Id::idImgAppIcon)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(about, Id::idMemAppendix)));
+    SIZE client = driver::ClientSize(about);
+    EXPECT_EQ(client.cx, 500);
+    EXPECT_EQ(client.cy, 107);
+    EXPECT_FALSE(IsWindowEnabled(window)) << "the dialog is modal";
+
+    driver::PressKey(about, VK_ESCAPE);
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_EQ(driver::Text(window), kMainCaption);
+
+    driver::Click(Button("終了(&X)"));
     EXPECT_EQ(program.WaitExit(), 0u);
 }
 

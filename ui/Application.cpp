@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ui/Form.h"
+#include "ui/ModalScope.h"
 
 namespace ui {
 namespace {
@@ -13,14 +14,11 @@ constexpr char kIconName[] = "MAINICON";
 Application* gCurrent = nullptr;
 
 LRESULT CALLBACK HiddenWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kReleaseForm && gCurrent) {
+        gCurrent->DestroyForm(reinterpret_cast<Form*>(lParam));
+        return 0;
+    }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-// Windows that a modal box must disable: the thread's enabled, visible top-level windows.
-BOOL CALLBACK CollectTaskWindow(HWND hwnd, LPARAM param) {
-    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-    return TRUE;
 }
 
 }  // namespace
@@ -66,8 +64,8 @@ void Application::SetTitle(const std::string& title) {
     if (window_) SetWindowTextA(window_.get(), title_.c_str());
 }
 
-void Application::Adopt(std::unique_ptr<Form> form) {
-    if (!mainForm_) mainForm_ = form.get();
+void Application::Adopt(std::unique_ptr<Form> form, bool mayBeMain) {
+    if (!mainForm_ && mayBeMain) mainForm_ = form.get();
     forms_.push_back(std::move(form));
 }
 
@@ -90,24 +88,20 @@ void Application::DestroyForms() noexcept {
 }
 
 int Application::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
-    HWND active = GetActiveWindow();
-    HWND focus = GetFocus();
-    std::vector<HWND> disabled;
-    EnumThreadWindows(GetCurrentThreadId(), CollectTaskWindow, reinterpret_cast<LPARAM>(&disabled));
-    for (HWND w : disabled) EnableWindow(w, FALSE);
+    ModalScope modal;
+    return ::MessageBoxA(window_.get(), text.c_str(), caption.c_str(), flags);
+}
 
-    int result = ::MessageBoxA(window_.get(), text.c_str(), caption.c_str(), flags);
+void Application::ReleaseForm(Form* form) {
+    PostMessageA(window_.get(), kReleaseForm, 0, reinterpret_cast<LPARAM>(form));
+}
 
-    for (HWND w : disabled)
-        if (IsWindow(w)) EnableWindow(w, TRUE);
-    // Give activation back, unless a window was brought forward on purpose meanwhile (the
-    // presenter's self-closing boxes can do that).
-    HWND now = GetActiveWindow();
-    if (active && IsWindow(active) && (!now || now == active || !IsWindowVisible(now))) {
-        SetActiveWindow(active);
-        if (focus && IsWindow(focus)) SetFocus(focus);
-    }
-    return result;
+void Application::DestroyForm(Form* form) noexcept {
+    for (auto it = forms_.begin(); it != forms_.end(); ++it)
+        if (it->get() == form) {
+            forms_.erase(it);
+            return;
+        }
 }
 
 std::string ErrorBoxText(const std::string& message) {

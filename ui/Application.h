@@ -15,6 +15,9 @@ namespace ui {
 
 class Form;
 
+// Posted to the application's window to destroy a released form.
+constexpr UINT kReleaseForm = WM_APP + 0x100;
+
 class Application {
   public:
     Application();
@@ -40,9 +43,21 @@ class Application {
     F* CreateForm() {
         auto form = std::make_unique<F>();
         F* raw = form.get();
-        Adopt(std::move(form));
+        Adopt(std::move(form), true);
         return raw;
     }
+    // Creates a form owned by the application that is never the main form.
+    template <typename F>
+    F* CreateOwnedForm() {
+        auto form = std::make_unique<F>();
+        F* raw = form.get();
+        Adopt(std::move(form), false);
+        return raw;
+    }
+    // Destroys an owned form once the messages already queued have been handled, so that it
+    // is never destroyed inside one of its own handlers.
+    void ReleaseForm(Form* form);
+    void DestroyForm(Form* form) noexcept;
     Form* MainForm() const { return mainForm_; }
 
     // Shows the main form and pumps messages until it has closed.
@@ -58,7 +73,7 @@ class Application {
     void HandleException() noexcept;
 
   private:
-    void Adopt(std::unique_ptr<Form> form);
+    void Adopt(std::unique_ptr<Form> form, bool mayBeMain);
     void DestroyForms() noexcept;
 
     HINSTANCE instance_ = nullptr;

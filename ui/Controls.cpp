@@ -19,39 +19,57 @@ DWORD StyleOf(const ControlSpec& spec) {
             // BS_NOTIFY lets the form move the default-button look with the focus.
             return style | BS_NOTIFY |
                    ((spec.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        case ControlKind::Image:
+            return style | SS_ICON | SS_CENTERIMAGE;
+        case ControlKind::Memo:
+            return style | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL;
     }
     return style;
+}
+
+const char* ClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+            return "Button";
+        case ControlKind::Memo:
+            return "Edit";
+        default:
+            return "Static";
+    }
 }
 
 // Glyph pixels of this colour are not drawn.
 constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
 
-const char* ClassOf(ControlKind kind) {
-    return kind == ControlKind::Label ? "Static" : "Button";
-}
-
-// The layout's widths were measured with the designer's font; a stand-in font may need more.
-int FittedWidth(HWND control, const ControlSpec& spec, HFONT font) {
-    WindowDc dc(control);
-    SelectedObject selected(dc.get(), font);
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc.get(), spec.text, -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    return r.right > spec.width ? r.right : spec.width;
-}
-
 }  // namespace
 
 HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font) {
+    DWORD exStyle = spec.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
     HWND hwnd = CreateWindowExA(
-        0, ClassOf(spec.kind), spec.text, StyleOf(spec), spec.left, spec.top, spec.width,
+        exStyle, ClassOf(spec.kind), spec.text, StyleOf(spec), spec.left, spec.top, spec.width,
         spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + spec.name);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.flags & kAutoSize)
-        SetWindowPos(hwnd, nullptr, 0, 0, FittedWidth(hwnd, spec, font), spec.height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitLabel(hwnd, spec, font);
     return hwnd;
+}
+
+void FitLabel(HWND label, const ControlSpec& spec, HFONT font) {
+    if (!(spec.flags & kAutoSize)) return;
+    int length = GetWindowTextLengthA(label);
+    std::string text(length + 1, '\0');
+    GetWindowTextA(label, text.data(), length + 1);
+    text.resize(length);
+
+    // The layout's width was measured with the designer's font; a stand-in may need more.
+    WindowDc dc(label);
+    SelectedObject selected(dc.get(), font);
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    int width = r.right > spec.width ? r.right : spec.width;
+    SetWindowPos(label, nullptr, 0, 0, width, spec.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource) {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
-#include <string>
 
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/ModalScope.h"
 
 namespace ui {
 namespace {
@@ -33,6 +33,12 @@ void RegisterFormClass(HINSTANCE instance, const char* className) {
         throw std::runtime_error(std::string("cannot register window class ") + className);
 }
 
+HFONT CreateFormFont(const FormSpec& form, int weight) {
+    return CreateFontA(-form.fontHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, form.charset,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, form.fontFace);
+}
+
 bool IsPushButton(HWND hwnd) {
     char cls[16] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
@@ -43,13 +49,12 @@ bool IsPushButton(HWND hwnd) {
 
 }  // namespace
 
-Form::Form(const FormSpec& form, const ControlSpec* controls, std::size_t count) {
+Form::Form(const FormSpec& form, const ControlSpec* controls, std::size_t count)
+    : controls_(controls), count_(count) {
     Application& app = Application::Current();
     RegisterFormClass(app.Instance(), form.className);
-
-    font_.reset(CreateFontA(-form.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, form.charset,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, form.fontFace));
+    font_.reset(CreateFormFont(form, FW_NORMAL));
+    boldFont_.reset(CreateFormFont(form, FW_BOLD));
 
     RECT frame{0, 0, form.clientWidth, form.clientHeight};
     AdjustWindowRectEx(&frame, form.style, FALSE, form.exStyle);
@@ -64,7 +69,7 @@ Form::Form(const FormSpec& form, const ControlSpec* controls, std::size_t count)
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.SmallIcon()));
     SetPropA(hwnd, kFormProperty, this);
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WndProc));
-    CreateControls(controls, count);
+    CreateControls();
 }
 
 Form::~Form() {
@@ -76,43 +81,163 @@ Form* Form::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<Form*>(GetPropA(hwnd, kFormProperty)) : nullptr;
 }
 
-void Form::CreateControls(const ControlSpec* controls, std::size_t count) {
-    // Creation order is the tab order: labels (no tab stop) first, then by tab position.
-    std::vector<std::size_t> order(count);
+void Form::CreateControls() {
+    // Creation order is the tab order: controls without a tab stop first, then by position.
+    std::vector<std::size_t> order(count_);
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [controls](std::size_t a, std::size_t b) {
-        return controls[a].tabOrder < controls[b].tabOrder;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return controls_[a].tabOrder < controls_[b].tabOrder;
     });
     HINSTANCE instance = Application::Current().Instance();
     for (std::size_t i : order) {
-        const ControlSpec& spec = controls[i];
-        HWND control = CreateControl(window_.get(), spec, font_.get());
+        const ControlSpec& spec = controls_[i];
+        HFONT font = (spec.flags & kBold) ? boldFont_.get() : font_.get();
+        HWND control = CreateControl(window_.get(), spec, font);
         if (spec.glyph) glyphs_.push_back(SetButtonGlyph(control, instance, spec.glyph));
         if (spec.flags & kDefaultButton) defaultButtonId_ = spec.id;
+        if (spec.flags & kCancelButton) cancelButtonId_ = spec.id;
     }
 }
 
-void Form::Show() {
-    HWND hwnd = window_.get();
-    if (!shown_) {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        int width = r.right - r.left, height = r.bottom - r.top;
-        SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        shown_ = true;
+const ControlSpec* Form::SpecOf(int id) const {
+    for (std::size_t i = 0; i < count_; ++i)
+        if (controls_[i].id == id) return &controls_[i];
+    return nullptr;
+}
+
+// Runs the show handler, then centres the form as it has come out of it. An error of the
+// handler is reported and the form is shown all the same, as far as the handler got.
+void Form::PrepareToShow() {
+    try {
+        OnShow();
+    } catch (...) {
+        Application::Current().HandleException();
     }
-    ShowWindow(hwnd, SW_SHOW);
-    SetForegroundWindow(hwnd);
+    HWND hwnd = window_.get();
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Show() {
+    PrepareToShow();
+    ShowWindow(window_.get(), SW_SHOW);
+    SetForegroundWindow(window_.get());
 }
 
 void Form::Hide() {
     ShowWindow(window_.get(), SW_HIDE);
 }
 
+void Form::ShowModal() {
+    HWND hwnd = window_.get();
+    ModalScope scope(hwnd);
+    // Owned by the window that was active, so it stays in front of it.
+    HWND owner = scope.PreviouslyActive();
+    if (owner && owner != hwnd)
+        SetWindowLongPtrA(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    PrepareToShow();
+    modal_ = true;
+    modalDone_ = false;
+    ShowWindow(hwnd, SW_SHOW);
+    SetForegroundWindow(hwnd);
+    MSG msg;
+    while (!modalDone_) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop must see it too
+            break;
+        }
+        if (IsDialogMessageA(hwnd, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    modal_ = false;
+    Hide();
+}
+
 void Form::Close() {
-    PostMessageA(window_.get(), WM_CLOSE, 0, 0);
+    if (modal_) {
+        modalDone_ = true;
+        PostMessageA(window_.get(), WM_NULL, 0, 0);  // wakes the modal loop
+    } else {
+        PostMessageA(window_.get(), WM_CLOSE, 0, 0);
+    }
+}
+
+void Form::Release() {
+    Application::Current().ReleaseForm(this);
+}
+
+void Form::SetCaption(const std::string& caption) {
+    SetWindowTextA(window_.get(), caption.c_str());
+}
+
+SIZE Form::ClientSize() const {
+    RECT r{};
+    GetClientRect(window_.get(), &r);
+    return SIZE{r.right, r.bottom};
+}
+
+void Form::SetClientSize(int width, int height) {
+    HWND hwnd = window_.get();
+    SIZE old = ClientSize();
+    int dx = width - old.cx, dy = height - old.cy;
+    for (std::size_t i = 0; i < count_; ++i) {
+        const ControlSpec& spec = controls_[i];
+        if (!(spec.flags & (kAnchorRight | kAnchorBottom))) continue;
+        RECT r = ControlRect(spec.id);
+        int left = r.left, top = r.top, w = r.right - r.left, h = r.bottom - r.top;
+        if (spec.flags & kAnchorRight) {
+            if (spec.flags & kNotAnchoredLeft)
+                left += dx;
+            else
+                w = std::max(0, w + dx);
+        }
+        if (spec.flags & kAnchorBottom) h = std::max(0, h + dy);
+        SetWindowPos(Control(spec.id), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, GetWindowLongA(hwnd, GWL_STYLE), FALSE,
+                       GetWindowLongA(hwnd, GWL_EXSTYLE));
+    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string Form::ControlText(int id) const {
+    HWND control = Control(id);
+    int length = GetWindowTextLengthA(control);
+    std::string text(length + 1, '\0');
+    text.resize(GetWindowTextA(control, text.data(), length + 1));
+    return text;
+}
+
+void Form::SetControlText(int id, const std::string& text) {
+    HWND control = Control(id);
+    SetWindowTextA(control, text.c_str());
+    if (const ControlSpec* spec = SpecOf(id))
+        FitLabel(control, *spec, (spec->flags & kBold) ? boldFont_.get() : font_.get());
+}
+
+void Form::SetControlVisible(int id, bool visible) {
+    ShowWindow(Control(id), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Form::SetControlEnabled(int id, bool enabled) {
+    EnableWindow(Control(id), enabled);
+}
+
+void Form::MoveControl(int id, int left, int top) {
+    SetWindowPos(Control(id), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Form::ControlRect(int id) const {
+    RECT r{};
+    GetWindowRect(Control(id), &r);
+    MapWindowPoints(HWND_DESKTOP, window_.get(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 void Form::OnActivate(bool active) {
@@ -153,9 +278,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             int id = LOWORD(wParam);
             switch (HIWORD(wParam)) {
                 case BN_CLICKED:
-                    // IsDialogMessage turns Escape into IDCANCEL and a plain Enter into IDOK;
-                    // no control carries those ids, so both do nothing here.
-                    if (lParam) OnClick(id);
+                    if (lParam) {
+                        OnClick(id);
+                    } else if (id == IDCANCEL && cancelButtonId_) {
+                        // Escape, as IsDialogMessage reports it, presses the cancel button.
+                        // A plain Enter (IDOK) and Escape without one do nothing.
+                        OnClick(cancelButtonId_);
+                    }
                     return 0;
                 case BN_SETFOCUS:
                     MoveDefaultLook(reinterpret_cast<HWND>(lParam));
@@ -175,10 +304,21 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
-        case WM_CTLCOLORSTATIC:
-            // Labels are transparent on the button-face background.
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        case WM_CTLCOLORSTATIC: {
+            // Labels are transparent and the read-only text box has the button-face colour.
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            char cls[16] = {};
+            GetClassNameA(reinterpret_cast<HWND>(lParam), cls, sizeof cls);
+            if (lstrcmpiA(cls, "Static") == 0) SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        case WM_CLOSE:
+            if (modal_) {
+                Close();
+                return 0;
+            }
+            break;
         case WM_DESTROY:
             if (Application::Current().MainForm() == this) PostQuitMessage(0);
             return 0;

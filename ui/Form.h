@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "ui/Layout.h"
@@ -23,16 +24,35 @@ class Form {
     HWND Handle() const { return window_.get(); }
     HWND Control(int id) const { return GetDlgItem(window_.get(), id); }
 
-    // Shows the form, centred on the screen the first time.
+    // Shows the form centred on the screen; its show handler runs first.
     void Show();
     void Hide();
-    // Closes the form once the current message has been handled.
+    // Shows the form modally over the thread's other windows and returns when it is closed.
+    void ShowModal();
+    // Closes the form once the current message has been handled (a modal one just ends).
     void Close();
+    // Has the application destroy the form once the queued messages are handled.
+    void Release();
+
+    void SetCaption(const std::string& caption);
+    SIZE ClientSize() const;
+    // Resizes the client area; anchored controls follow the edges they are anchored to.
+    void SetClientSize(int width, int height);
+
+    std::string ControlText(int id) const;
+    // Sets a control's text; an auto-sized label takes its new text's width.
+    void SetControlText(int id, const std::string& text);
+    void SetControlVisible(int id, bool visible);
+    void SetControlEnabled(int id, bool enabled);
+    void MoveControl(int id, int left, int top);
+    RECT ControlRect(int id) const;
 
   protected:
     Form(const FormSpec& form, const ControlSpec* controls, std::size_t count);
 
-    // A button was clicked (by mouse, access key, Enter or the space bar).
+    // The form is about to become visible.
+    virtual void OnShow() {}
+    // A button was clicked (by mouse, access key, Enter, Escape for the cancel button).
     virtual void OnClick(int id) { (void)id; }
     // Messages a form wants to see before the default handling; return true when handled.
     virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -40,16 +60,23 @@ class Form {
   private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    void CreateControls(const ControlSpec* controls, std::size_t count);
+    void CreateControls();
+    const ControlSpec* SpecOf(int id) const;
+    void PrepareToShow();
     void OnActivate(bool active);
     void MoveDefaultLook(HWND focusedButton);
 
+    const ControlSpec* controls_;
+    std::size_t count_;
     UniqueHfont font_;
+    UniqueHfont boldFont_;
     std::vector<UniqueHimagelist> glyphs_;
     UniqueHwnd window_;
     int defaultButtonId_ = 0;
+    int cancelButtonId_ = 0;
     HWND lastFocus_ = nullptr;
-    bool shown_ = false;
+    bool modal_ = false;
+    bool modalDone_ = false;
 };
 
 }  // namespace ui

@@ -5,12 +5,25 @@
 
 namespace ui {
 
-enum class ControlKind { Label, Button };
+enum class ControlKind {
+    Label,   // static text, transparent on the form
+    Button,  // push button, optionally with a glyph
+    Image,   // an icon drawn centred, not stretched
+    Memo,    // read-only multi-line text that wraps, with a vertical scroll bar
+};
 
 enum ControlFlag : unsigned {
     kNoFlags = 0,
     kDefaultButton = 1u << 0,  // Enter presses it while focus is not on another button
     kAutoSize = 1u << 1,       // a label widens to its text when the font needs more room
+    kBold = 1u << 2,           // the bold face of the form's font
+    kCancelButton = 1u << 3,   // Escape presses it
+    // Anchors: a control keeps its distance to the left and top edges of the client area,
+    // and also to the right or bottom edge when anchored there, growing with the area; a
+    // control anchored right but not left moves with the right edge instead.
+    kAnchorRight = 1u << 4,
+    kAnchorBottom = 1u << 5,
+    kNotAnchoredLeft = 1u << 6,
 };
 
 struct ControlSpec {

@@ -1,0 +1,84 @@
+// What the About dialog shows.
+#include "tests/AboutView.h"
+
+#include <thread>
+
+#include "about/ZDQBaseCommonAboutForm.h"
+#include "tests/driver/Driver.h"
+
+namespace aboutview {
+namespace {
+
+using Id = T_ZDQBaseCommonAboutForm::ControlId;
+
+ControlView ReadControl(HWND dialog, int id) {
+    HWND c = GetDlgItem(dialog, id);
+    return ControlView{IsWindowVisible(c) != FALSE, IsWindowEnabled(c) != FALSE,
+                       driver::RectInParent(c), driver::Text(c)};
+}
+
+HWND FindVisibleDialog() {
+    HWND w = FindWindowA("T_ZDQGUICommonAboutForm", nullptr);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+}  // namespace
+
+LibraryUnits* AboutFixture::units = nullptr;
+ui::Application* AboutFixture::app = nullptr;
+
+AboutView Read(HWND dialog) {
+    AboutView v;
+    v.window = dialog;
+    v.caption = driver::Text(dialog);
+    v.client = driver::ClientSize(dialog);
+    v.image = ReadControl(dialog, Id::idImgAppIcon);
+    v.name = ReadControl(dialog, Id::idLblProductName);
+    v.version = ReadControl(dialog, Id::idLblProductVersion);
+    v.company = ReadControl(dialog, Id::idLblCompanyName);
+    v.copyright = ReadControl(dialog, Id::idLblCopyright);
+    v.memo = ReadControl(dialog, Id::idMemAppendix);
+    v.close = ReadControl(dialog, Id::idBtnClose);
+    v.reg = ReadControl(dialog, Id::idBtnJumpToUserRegSite);
+    v.contact = ReadControl(dialog, Id::idBtnContactSite);
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(
+                   SendMessageA(GetDlgItem(dialog, Id::idLblProductName), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    v.nameBold = font.lfWeight >= FW_BOLD;
+    return v;
+}
+
+void AboutFixture::SetUpTestSuite() {
+    units = new LibraryUnits;
+    app = new ui::Application;
+    app->Initialize(GetModuleHandleA(nullptr));
+    app->SetTitle("Quorvin");
+}
+
+void AboutFixture::TearDownTestSuite() {
+    delete app;
+    delete units;
+}
+
+AboutView AboutFixture::Show(TCAboutForm& about, const std::function<void(HWND)>& whileOpen) {
+    AboutView view;
+    std::thread reader([&] {
+        HWND dialog = nullptr;
+        driver::WaitUntil([&] { return (dialog = FindVisibleDialog()) != nullptr; });
+        if (!dialog) return;
+        view = Read(dialog);
+        whileOpen(dialog);
+        if (IsWindowVisible(dialog)) driver::Click(GetDlgItem(dialog, Id::idBtnClose));
+    });
+    about.Execute();
+    reader.join();
+    return view;
+}
+
+void AboutFixture::PumpQueuedMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+}  // namespace aboutview
