@@ -90,9 +90,12 @@ void PostKey(HWND window, WORD vk, UINT down, UINT up, LPARAM flags) {
 
 }  // namespace
 
-HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& caption,
-                   DWORD timeoutMs) {
-    WindowQuery q{pid, &className, &caption, nullptr};
+namespace {
+
+// A visible top-level window of the process with this class and, unless null, this caption.
+HWND WaitForTopLevel(DWORD pid, const std::string& className, const std::string* caption,
+                     DWORD timeoutMs) {
+    WindowQuery q{pid, &className, caption, nullptr};
     WaitUntil(
         [&] {
             EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
@@ -102,16 +105,15 @@ HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& c
     return q.found;
 }
 
+}  // namespace
+
+HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& caption,
+                   DWORD timeoutMs) {
+    return WaitForTopLevel(pid, className, &caption, timeoutMs);
+}
+
 HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
-    const std::string dialogClass = "#32770";
-    WindowQuery q{pid, &dialogClass, nullptr, nullptr};
-    WaitUntil(
-        [&] {
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
-            return q.found != nullptr;
-        },
-        timeoutMs);
-    return q.found;
+    return WaitForTopLevel(pid, "#32770", nullptr, timeoutMs);
 }
 
 namespace {
