@@ -5,6 +5,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 . scripts/wine-env.sh
 
+bash scripts/install-deps.sh
+for preset in win32 win64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
+done
+
 if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'TXT'
 There is no display to show Quorvin on (DISPLAY is not set).
@@ -13,12 +19,6 @@ Run this command from a desktop session (a terminal on an X or Wayland desktop),
 TXT
   exit 1
 fi
-
-bash scripts/install-deps.sh
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
-done
 
 prefix=$root/build/wine-user
 quorvin_make_prefix "$prefix"

@@ -40,11 +40,13 @@ quorvin_make_prefix() {
     local tmp
     tmp=$(mktemp -d)
     export TMPDIR=$tmp WINEPREFIX=$prefix.tmp
+    mkdir -p "$WINEPREFIX"
+    # Started here with no output attached, so that it holds no caller's pipe open.
     wineserver -p5 </dev/null >/dev/null 2>&1
     "$WINE64" wineboot -i </dev/null >/dev/null 2>&1
     quorvin_configure_prefix "$WINEPREFIX" "$mode"
-    wineserver -k </dev/null >/dev/null 2>&1
-    wineserver -w </dev/null >/dev/null 2>&1
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
     rm -rf "$tmp"
     mv "$prefix.tmp" "$prefix"
     touch "$prefix/.quorvin-ready"

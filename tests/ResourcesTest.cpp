@@ -55,6 +55,16 @@ TEST_F(ProgramResources, MainIconIsOne32x32ImageIn256Colours) {
     EXPECT_EQ(group->entries[0].bitCount, 8);
 }
 
+TEST_F(ProgramResources, AboutPictureHas16And32PixelTrueColourImages) {
+    auto* group = static_cast<const GroupIconHeader*>(Resource(QUORVIN_ABOUTICON, RT_GROUP_ICON));
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->count, 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(group->entries[i].width, i == 0 ? 16 : 32);
+        EXPECT_EQ(group->entries[i].bitCount, 24);
+    }
+}
+
 TEST_F(ProgramResources, GlyphsHaveTheirSizesAndDepths) {
     struct {
         const char* name;
