@@ -198,6 +198,7 @@ TEST_F(AboutDialog, EscapeClosesIt) {
     Configure(about);
     bool closedByEscape = false;
     Show(about, [&](HWND dialog) {
+        driver::WaitForFocusWithin(dialog);
         driver::PressKey(dialog, VK_ESCAPE);
         closedByEscape = driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
     });

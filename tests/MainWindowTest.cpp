@@ -191,6 +191,7 @@ TEST_F(MainWindow, AboutShowsTheStoredFactsAndLeavesTheWindowAsItWas) {
     EXPECT_EQ(client.cy, 107);
     EXPECT_FALSE(IsWindowEnabled(window)) << "the dialog is modal";
 
+    ASSERT_TRUE(driver::WaitForFocusWithin(about));
     driver::PressKey(about, VK_ESCAPE);
     EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(about); }));
     EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));

@@ -41,18 +41,12 @@ class Application {
     // Creates a form owned by the application; the first one created is the main form.
     template <typename F>
     F* CreateForm() {
-        auto form = std::make_unique<F>();
-        F* raw = form.get();
-        Adopt(std::move(form), true);
-        return raw;
+        return Create<F>(true);
     }
     // Creates a form owned by the application that is never the main form.
     template <typename F>
     F* CreateOwnedForm() {
-        auto form = std::make_unique<F>();
-        F* raw = form.get();
-        Adopt(std::move(form), false);
-        return raw;
+        return Create<F>(false);
     }
     // Destroys an owned form once the messages already queued have been handled, so that it
     // is never destroyed inside one of its own handlers.
@@ -73,6 +67,13 @@ class Application {
     void HandleException() noexcept;
 
   private:
+    template <typename F>
+    F* Create(bool mayBeMain) {
+        auto form = std::make_unique<F>();
+        F* raw = form.get();
+        Adopt(std::move(form), mayBeMain);
+        return raw;
+    }
     void Adopt(std::unique_ptr<Form> form, bool mayBeMain);
     void DestroyForms() noexcept;
 

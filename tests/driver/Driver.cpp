@@ -304,6 +304,15 @@ HWND FocusOf(HWND window) {
     return info.hwndFocus;
 }
 
+bool WaitForFocusWithin(HWND window, DWORD timeoutMs) {
+    return WaitUntil(
+        [&] {
+            HWND focus = FocusOf(window);
+            return focus && (focus == window || IsChild(window, focus));
+        },
+        timeoutMs);
+}
+
 void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }

@@ -84,6 +84,10 @@ HWND FindChild(HWND parent, const std::string& className, const std::string& tex
 // The window that has the keyboard focus in the thread that owns this window.
 HWND FocusOf(HWND window);
 
+// Waits until the keyboard focus is on the window or one of its controls, as it must be before
+// a key pressed for it can reach it.
+bool WaitForFocusWithin(HWND window, DWORD timeoutMs = kWaitMs);
+
 // A button click as the mouse would make it.
 void Click(HWND button);
 // A key press delivered to whatever has the focus in the window's thread.
