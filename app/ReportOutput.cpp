@@ -16,8 +16,8 @@ std::string SystemErrorText(DWORD code) {
     DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                       FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
                                   nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    ui::UniqueHlocal owned(buffer);
     std::string text(buffer ? buffer : "", length);
-    LocalFree(buffer);
     while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
         text.pop_back();
     return text;

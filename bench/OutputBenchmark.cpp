@@ -11,7 +11,7 @@
 #include "tests/driver/Clipboard.h"
 #include "tests/driver/Driver.h"
 #include "tests/driver/Uninstall.h"
-#include "ui/Application.h"
+#include "tests/driver/TestApplication.h"
 
 namespace {
 
@@ -48,9 +48,7 @@ double ClickToInformation() {
 }  // namespace
 
 int main() {
-    ui::Application app;
-    app.Initialize(GetModuleHandleA(nullptr));
-    app.SetTitle("Quorvin");
+    auto app = driver::MakeQuorvinApplication();
 
     driver::ResetUninstallKey();
     for (int i = 0; i < kEntries; ++i) {

@@ -10,7 +10,7 @@
 
 #include "app/Report.h"
 #include "tests/driver/Uninstall.h"
-#include "ui/Application.h"
+#include "tests/driver/TestApplication.h"
 #include "ui/UniqueHandle.h"
 
 namespace {
@@ -82,9 +82,7 @@ void RegQuery() {
 }  // namespace
 
 int main() {
-    ui::Application app;
-    app.Initialize(GetModuleHandleA(nullptr));
-    app.SetTitle("Quorvin");
+    auto app = driver::MakeQuorvinApplication();
 
     std::printf("%8s %16s %16s %16s %12s\n", "entries", "BuildReport", "bare loop", "reg query /s",
                 "ratio");

@@ -5,6 +5,7 @@
 
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "tests/driver/Driver.h"
+#include "tests/driver/TestApplication.h"
 
 namespace aboutview {
 namespace {
@@ -25,7 +26,7 @@ HWND FindVisibleDialog() {
 }  // namespace
 
 LibraryUnits* AboutFixture::units = nullptr;
-ui::Application* AboutFixture::app = nullptr;
+std::unique_ptr<ui::Application> AboutFixture::app;
 
 AboutView Read(HWND dialog) {
     AboutView v;
@@ -51,13 +52,11 @@ AboutView Read(HWND dialog) {
 
 void AboutFixture::SetUpTestSuite() {
     units = new LibraryUnits;
-    app = new ui::Application;
-    app->Initialize(GetModuleHandleA(nullptr));
-    app->SetTitle("Quorvin");
+    app = driver::MakeQuorvinApplication();
 }
 
 void AboutFixture::TearDownTestSuite() {
-    delete app;
+    app.reset();
     delete units;
 }
 

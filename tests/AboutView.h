@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "about/CAboutForm.h"
@@ -43,7 +44,7 @@ class AboutFixture : public ::testing::Test {
     static void PumpQueuedMessages();
 
     static LibraryUnits* units;
-    static ui::Application* app;
+    static std::unique_ptr<ui::Application> app;
 };
 
 }  // namespace aboutview

@@ -4,10 +4,12 @@
 
 #include <iterator>
 #include <stdexcept>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "tests/driver/Driver.h"
+#include "tests/driver/TestApplication.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -47,14 +49,12 @@ class ThrowingForm : public ui::Form {
 class ErrorBox : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app = new ui::Application;
-        app->Initialize(GetModuleHandleA(nullptr));
-        app->SetTitle("Quorvin");
+        app = driver::MakeQuorvinApplication();
         form = app->CreateForm<ThrowingForm>();
         form->Show();
     }
     static void TearDownTestSuite() {
-        delete app;
+        app.reset();
         app = nullptr;
     }
 
@@ -77,11 +77,11 @@ class ErrorBox : public ::testing::Test {
         return seen;
     }
 
-    static ui::Application* app;
+    static std::unique_ptr<ui::Application> app;
     static ThrowingForm* form;
 };
 
-ui::Application* ErrorBox::app = nullptr;
+std::unique_ptr<ui::Application> ErrorBox::app;
 ThrowingForm* ErrorBox::form = nullptr;
 
 TEST_F(ErrorBox, ShowsTheMessageWithAFullStopTheErrorIconAndTheTitle) {

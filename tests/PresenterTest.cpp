@@ -16,6 +16,7 @@
 #include "lib/ZDQGlobalVars.h"
 #include "lib/ZDQUnits.h"
 #include "tests/driver/BoxRecorder.h"
+#include "tests/driver/TestApplication.h"
 #include "ui/Application.h"
 
 namespace {
@@ -66,12 +67,10 @@ class Presenter : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         units = new LibraryUnits;
-        app = new ui::Application;
-        app->Initialize(GetModuleHandleA(nullptr));
-        app->SetTitle("Quorvin");
+        app = driver::MakeQuorvinApplication();
     }
     static void TearDownTestSuite() {
-        delete app;
+        app.reset();
         delete units;
     }
 
@@ -86,12 +85,12 @@ class Presenter : public ::testing::Test {
     }
 
     static LibraryUnits* units;
-    static ui::Application* app;
+    static std::unique_ptr<ui::Application> app;
     int result = 0;
 };
 
 LibraryUnits* Presenter::units = nullptr;
-ui::Application* Presenter::app = nullptr;
+std::unique_ptr<ui::Application> Presenter::app;
 
 TEST_F(Presenter, ShowsInformationWithTheInformationIconAndTheTitle) {
     driver::MessageBoxView box = Show(std::make_unique<ECInformation>("保存しました"));

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "lib/ZDQFunctions.h"
 #include "tests/driver/BoxRecorder.h"
 #include "tests/driver/Uninstall.h"
+#include "tests/driver/TestApplication.h"
 #include "ui/Application.h"
 
 namespace {
@@ -34,12 +36,8 @@ std::string Dword(DWORD value) {
 
 class Report : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        app = new ui::Application;
-        app->Initialize(GetModuleHandleA(nullptr));
-        app->SetTitle("Quorvin");
-    }
-    static void TearDownTestSuite() { delete app; }
+    static void SetUpTestSuite() { app = driver::MakeQuorvinApplication(); }
+    static void TearDownTestSuite() { app.reset(); }
     void SetUp() override { driver::ResetUninstallKey(); }
 
     // Builds the report while answering and recording every message box it shows.
@@ -57,11 +55,11 @@ class Report : public ::testing::Test {
         return texts;
     }
 
-    static ui::Application* app;
+    static std::unique_ptr<ui::Application> app;
     std::vector<driver::RecordedBox> boxes;
 };
 
-ui::Application* Report::app = nullptr;
+std::unique_ptr<ui::Application> Report::app;
 
 TEST_F(Report, NamesTheComputerAndTheUserInItsHeader) {
     char computer[256] = {}, user[256] = {};

@@ -65,6 +65,9 @@ class UniqueHandle {
 inline void DeleteGdiObject(HGDIOBJ h) noexcept {
     ::DeleteObject(h);
 }
+inline void FreeLocal(HLOCAL h) noexcept {
+    ::LocalFree(h);
+}
 inline void FreeGlobal(HGLOBAL h) noexcept {
     ::GlobalFree(h);
 }
@@ -75,6 +78,7 @@ inline void DestroyImageList(HIMAGELIST h) noexcept {
 using UniqueHkey = UniqueHandle<NullHandleTraits<HKEY, &::RegCloseKey>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, &::CloseHandle>>;
+using UniqueHlocal = UniqueHandle<NullHandleTraits<HLOCAL, &FreeLocal>>;
 using UniqueHglobal = UniqueHandle<NullHandleTraits<HGLOBAL, &FreeGlobal>>;
 using UniqueHfont = UniqueHandle<NullHandleTraits<HFONT, &DeleteGdiObject>>;
 using UniqueHbitmap = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteGdiObject>>;
