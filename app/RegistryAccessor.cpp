@@ -17,13 +17,24 @@ constexpr REGSAM kReadAccess[] = {
 
 }  // namespace
 
+std::vector<REGSAM> RegistryViews() {
+#ifdef _WIN64
+    return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+#else
+    BOOL wow64 = FALSE;
+    if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64)
+        return {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+    return {0};
+#endif
+}
+
 bool RegistryAccessor::OpenKeyReadOnly(const std::string& path) {
     bool fromRoot = !path.empty() && path[0] == '\\';
     HKEY base = fromRoot || !current_ ? root_ : current_.get();
     std::string relative = fromRoot ? path.substr(1) : path;
     for (REGSAM access : kReadAccess) {
         HKEY opened = nullptr;
-        if (RegOpenKeyExA(base, relative.c_str(), 0, access, &opened) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(base, relative.c_str(), 0, access | view_, &opened) == ERROR_SUCCESS) {
             current_.reset(opened);
             return true;
         }

@@ -8,13 +8,20 @@
 
 #include "ui/UniqueHandle.h"
 
+// The registry views that can hold a key below HKEY_LOCAL_MACHINE\Software, the program's own
+// first: 64-bit Windows keeps the keys of 32-bit and of 64-bit programs apart, and redirects
+// each program to its own view unless told otherwise. 32-bit Windows has the one view (0).
+std::vector<REGSAM> RegistryViews();
+
 class RegistryAccessor {
   public:
-    explicit RegistryAccessor(HKEY root) : root_(root) {}
+    // Every key is opened in the given registry view (KEY_WOW64_32KEY, KEY_WOW64_64KEY, or 0
+    // for the program's own).
+    explicit RegistryAccessor(HKEY root, REGSAM view = 0) : root_(root), view_(view) {}
 
     // Opens a key for reading and makes it current, closing the one before. A path beginning
-    // with "\" starts at the root key, any other at the current key. No registry-view flag is
-    // given. On failure the current key stays as it was and the result is false.
+    // with "\" starts at the root key, any other at the current key. On failure the current
+    // key stays as it was and the result is false.
     bool OpenKeyReadOnly(const std::string& path);
 
     // Names of the current key's direct subkeys in the registry's own order; empty when they
@@ -28,5 +35,6 @@ class RegistryAccessor {
 
   private:
     HKEY root_;
+    REGSAM view_;
     ui::UniqueHkey current_;
 };

@@ -34,19 +34,33 @@ void ShowPlainMessage(const std::string& text) {
 void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
     lines.clear();
     try {
-        RegistryAccessor registry(HKEY_LOCAL_MACHINE);
-        if (!registry.OpenKeyReadOnly(kUninstallKey)) return;
-
-        std::vector<std::string> subKeys = registry.SubKeyNames();
-        if (subKeys.empty())
+        // The uninstall key of every view that has one, with its subkeys' names.
+        struct Listing {
+            RegistryAccessor registry;
+            std::vector<std::string> subKeys;
+        };
+        std::vector<Listing> listings;
+        bool anySubKey = false;
+        for (REGSAM view : RegistryViews()) {
+            RegistryAccessor registry(HKEY_LOCAL_MACHINE, view);
+            if (!registry.OpenKeyReadOnly(kUninstallKey)) continue;
+            std::vector<std::string> subKeys = registry.SubKeyNames();
+            anySubKey = anySubKey || !subKeys.empty();
+            listings.push_back({std::move(registry), std::move(subKeys)});
+        }
+        if (listings.empty()) return;
+        if (!anySubKey)
             throw std::runtime_error(
                 "アプリケーションがまったくインストールされていないか、レジストリが壊れています");
 
         AppendHeader(lines);
-        for (const std::string& subKey : subKeys) {
-            if (!registry.OpenKeyReadOnly(std::string(kUninstallKey) + "\\" + subKey)) continue;
-            std::string name = lib::Trim(registry.ReadString(kDisplayName));
-            if (!name.empty()) lines.push_back(name);
+        for (Listing& listing : listings) {
+            for (const std::string& subKey : listing.subKeys) {
+                if (!listing.registry.OpenKeyReadOnly(std::string(kUninstallKey) + "\\" + subKey))
+                    continue;
+                std::string name = lib::Trim(listing.registry.ReadString(kDisplayName));
+                if (!name.empty()) lines.push_back(name);
+            }
         }
     } catch (const std::exception& e) {
         ShowPlainMessage(e.what());

@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Builds the 64-bit benchmark programs and runs them under Wine in a throwaway prefix.
+# Builds the benchmark programs of both presets and runs each one under Wine in a throwaway
+# prefix, the 32-bit figures beside the 64-bit ones.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash scripts/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j"$(nproc)" >/dev/null
-for bench in build/win64/*Benchmark.exe; do
-  echo "== $(basename "$bench" .exe)"
-  bash scripts/wine-run.sh "$bench"
+for preset in win32 win64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
+done
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+for bench in build/win32/*Benchmark.exe; do
+  name=$(basename "$bench" .exe)
+  for preset in win32 win64; do
+    bash scripts/wine-run.sh "build/$preset/$name.exe" >"$out/$preset.txt"
+  done
+  echo "== $name (32-bit | 64-bit)"
+  paste -d'|' "$out/win32.txt" "$out/win64.txt" | column -t -s'|' -o ' | '
 done

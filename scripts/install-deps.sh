@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quorvin need.
-# Quiet and quick when everything is already there.
+# Installs the Debian packages that building, running and testing Quorvin need, Wine's 32-bit
+# half included (the shipped program is 32-bit). Quiet and quick when everything is there.
 set -euo pipefail
 
 packages=(
@@ -12,13 +12,23 @@ packages=(
   x11-apps x11-utils imagemagick
   file locales
 )
+# Without these the same wine64 cannot start 32-bit programs; the X libraries are what the
+# 64-bit half gets as recommends.
+packages_i386=(
+  wine32 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxrender1
+  libxxf86vm1
+)
 
 # The Japanese UTF-8 locale, so that Wine's ANSI code page is 932 and tools print Japanese.
 locale_ready() { locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; }
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  installed "$p" || missing+=("$p")
+done
+for p in "${packages_i386[@]}"; do
+  installed "$p:i386" || missing+=("$p:i386")
 done
 [ ${#missing[@]} -eq 0 ] && locale_ready && exit 0
 
@@ -27,6 +37,7 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   $sudo apt-get update -qq
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

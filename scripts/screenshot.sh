@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Renders what a user sees of Quorvin's windows, title bars and Japanese texts included, under
-# a private Xvfb:
+# Renders what a user sees of the shipped 32-bit Quorvin's windows, title bars and Japanese
+# texts included, under a private Xvfb:
 #   bash scripts/screenshot.sh [main|about] [out.png]   (default: main, build/<window>.png)
 set -eu
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 which=${1:-main}
 out=${2:-$root/build/$which-window.png}
-build=$root/build/win64
+build=$root/build/win32
 
 bash "$root/scripts/install-deps.sh"
-cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null
+cmake --preset win32 >/dev/null && cmake --build --preset win32 -j"$(nproc)" >/dev/null
 quorvin_make_prefix "$build/wine-template" test
 
 run=$(mktemp -d)

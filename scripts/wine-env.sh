@@ -29,13 +29,19 @@ quorvin_configure_prefix() {
   done
 }
 
+# A prefix made before Wine's 32-bit half was installed has no syswow64: 32-bit programs die
+# in it ("could not load kernel32.dll"), and wineboot does not repair it.
+quorvin_prefix_ready() {
+  [ -f "$1/.quorvin-ready" ] && [ -d "$1/drive_c/windows/syswow64" ]
+}
+
 # Makes a prefix (once) at the given path; safe to call from parallel runs.
 quorvin_make_prefix() {
   local prefix=$1 mode=${2:-}
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
-    [ -f "$prefix/.quorvin-ready" ] && exit 0
+    quorvin_prefix_ready "$prefix" && exit 0
     rm -rf "$prefix" "$prefix.tmp"
     local tmp
     tmp=$(mktemp -d)
@@ -49,6 +55,10 @@ quorvin_make_prefix() {
     wineserver -w </dev/null >/dev/null 2>&1 || true
     rm -rf "$tmp"
     mv "$prefix.tmp" "$prefix"
+    if [ ! -d "$prefix/drive_c/windows/syswow64" ]; then
+      echo "Wine made a prefix without syswow64: is wine32:i386 installed?" >&2
+      exit 1
+    fi
     touch "$prefix/.quorvin-ready"
   ) 9>"$prefix.lock"
 }

@@ -45,7 +45,7 @@ std::string SystemErrorText(DWORD code) {
 class Output : public ::testing::Test {
   protected:
     void SetUp() override {
-        driver::ResetUninstallKey();
+        driver::ResetUninstallKeys();
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         folder = std::string(temp) + "quorvin-" + std::to_string(GetTickCount());
@@ -102,6 +102,7 @@ class Output : public ::testing::Test {
 TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     driver::AddDisplayName("01", "  Alpha  ");
     driver::AddDisplayName("02", "表計算ソフト");
+    driver::AddDisplayName("01", "Other View Tool", driver::kOtherView);
     Start();
     HWND dialog = OpenSaveDialog();
     ASSERT_NE(dialog, nullptr);
@@ -116,7 +117,7 @@ TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     EXPECT_EQ(program->WaitExit(), 0u);
 
     std::string bytes = ReadFile(folder + "\\report.txt");
-    EXPECT_EQ(bytes, driver::ExpectedReportText({"Alpha", "表計算ソフト"}));
+    EXPECT_EQ(bytes, driver::ExpectedReportText({"Alpha", "表計算ソフト", "Other View Tool"}));
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(0, 2), "\x81\x79");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -187,6 +188,7 @@ TEST_F(Output, ReportsAWriteThatFails) {
 TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     driver::ClipboardHolder holder;
     ASSERT_TRUE(holder.Put("previous"));
+    driver::AddDisplayName("z", "Other View Tool", driver::kOtherView);
     driver::AddDisplayName("a", "Alpha");
     driver::AddDisplayName("b", "　全角の名前　");
     Start();
@@ -202,7 +204,8 @@ TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     driver::Answer(box, IDOK);
     EXPECT_EQ(program->WaitExit(), 0u);
 
-    std::string expected = driver::ExpectedReportText({"Alpha", "　全角の名前　"});
+    std::string expected =
+        driver::ExpectedReportText({"Alpha", "　全角の名前　", "Other View Tool"});
     ASSERT_GT(block.size(), expected.size());
     EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
 }
@@ -236,7 +239,7 @@ TEST_F(Output, AnEmptyReportLeavesTheClipboardAlone) {
     EXPECT_EQ(NextBox().text, kNoApplications);
     ExpectStillWaiting();
 
-    driver::RemoveUninstallKey();
+    driver::RemoveUninstallKeys();
     driver::Click(Button("クリップボードにコピー(&C)"));
     ExpectStillWaiting();
     EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));

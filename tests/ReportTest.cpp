@@ -38,7 +38,7 @@ class Report : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { app = driver::MakeQuorvinApplication(); }
     static void TearDownTestSuite() { app.reset(); }
-    void SetUp() override { driver::ResetUninstallKey(); }
+    void SetUp() override { driver::ResetUninstallKeys(); }
 
     // Builds the report while answering and recording every message box it shows.
     Lines Build() {
@@ -138,9 +138,76 @@ TEST_F(Report, EmptyUninstallKeyGivesTheNoApplicationsMessageAndNoLines) {
 }
 
 TEST_F(Report, MissingUninstallKeyGivesNoLinesAndNoMessage) {
-    driver::RemoveUninstallKey();
+    driver::RemoveUninstallKeys();
     EXPECT_EQ(Build(), Lines{});
     EXPECT_TRUE(boxes.empty());
+}
+
+// 64-bit Windows keeps the entries of 32-bit and 64-bit programs in two registry views; the
+// report lists the program's own view first, then the other.
+using driver::kOtherView;
+using driver::kOwnView;
+using driver::kView32;
+using driver::kView64;
+
+// The names in the order the report gives them: the own view's, then the other's.
+Lines OwnThenOther(const Lines& in64, const Lines& in32) {
+    Lines names = kOwnView == kView64 ? in64 : in32;
+    const Lines& other = kOwnView == kView64 ? in32 : in64;
+    names.insert(names.end(), other.begin(), other.end());
+    return names;
+}
+
+TEST_F(Report, ListsEntriesOfEitherViewAlone) {
+    driver::AddDisplayName("a", "Only 64-bit", kView64);
+    driver::AddDisplayName("b", "Also 64-bit", kView64);
+    EXPECT_EQ(Build(), HeaderAnd({"Only 64-bit", "Also 64-bit"}));
+
+    driver::ResetUninstallKeys();
+    driver::AddDisplayName("a", "Only 32-bit", kView32);
+    EXPECT_EQ(Build(), HeaderAnd({"Only 32-bit"}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Report, ListsTheOwnViewFirstAndKeepsAnApplicationFoundInBoth) {
+    driver::AddDisplayName("x", "Tool (64-bit)", kView64);
+    driver::AddDisplayName("shared", "Same Application", kView64);
+    driver::AddDisplayName("shared", "Same Application", kView32);
+    driver::AddDisplayName("a", "Tool (32-bit)", kView32);
+    EXPECT_EQ(Build(), HeaderAnd(OwnThenOther({"Same Application", "Tool (64-bit)"},
+                                              {"Tool (32-bit)", "Same Application"})));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Report, ReadsTheOtherViewWhenTheOwnViewHasNoUninstallKey) {
+    driver::RemoveUninstallKey(kOwnView);
+    driver::AddDisplayName("1", "Elsewhere", kOtherView);
+    EXPECT_EQ(Build(), HeaderAnd({"Elsewhere"}));
+
+    driver::ResetUninstallKeys();
+    driver::RemoveUninstallKey(kOtherView);
+    driver::AddDisplayName("1", "Here", kOwnView);
+    EXPECT_EQ(Build(), HeaderAnd({"Here"}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Report, ShowsTheNoApplicationsMessageOnceWhenNoViewHasAnEntry) {
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
+
+    driver::RemoveUninstallKey(kOwnView);
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
+}
+
+TEST_F(Report, StopsAtATypeErrorInTheSecondView) {
+    driver::AddDisplayName("1", "Own One", kOwnView);
+    driver::AddDisplayName("2", "Own Two", kOwnView);
+    driver::AddDisplayName("1", "Other One", kOtherView);
+    driver::AddUninstallEntry("2", REG_DWORD, Dword(3), kOtherView);
+    driver::AddDisplayName("3", "Never read", kOtherView);
+    EXPECT_EQ(Build(), HeaderAnd({"Own One", "Own Two", "Other One"}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
 
 TEST_F(Report, EachBuildStartsAfreshAndShowsItsOwnMessage) {

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Checks that the 32-bit build is a PE32 GUI program and the 64-bit one a PE32+ GUI program.
-set -u
-win32=$1 win64=$2
+# Checks that a build tree holds programs of its own architecture only: Quorvin.exe a GUI
+# program, and every test and benchmark program beside it of the same format and machine.
+#   check-executables.sh <build tree> <PE32|PE32+> <Intel 80386|x86-64>
+set -euo pipefail
+tree=$1 format=$2 machine=$3
 fail=0
 check() {
   local exe=$1 want=$2 got
-  got=$(file -b "$exe" 2>&1)
+  got=$(file -b "$exe")
   case "$got" in
     "$want"*) echo "ok: $exe: $got" ;;
     *) echo "FAILED: $exe: $got (want $want)"; fail=1 ;;
   esac
 }
-check "$win32" "PE32 executable (GUI) Intel 80386"
-check "$win64" "PE32+ executable (GUI) x86-64"
+[ -f "$tree/Quorvin.exe" ] || { echo "FAILED: no $tree/Quorvin.exe"; exit 1; }
+for exe in "$tree"/*.exe; do
+  if [ "$(basename "$exe")" = Quorvin.exe ]; then
+    check "$exe" "$format executable (GUI) $machine"
+  else
+    check "$exe" "$format executable ("
+    case "$(file -b "$exe")" in *"$machine"*) ;; *) echo "FAILED: $exe: not $machine"; fail=1 ;; esac
+  fi
+done
 exit $fail

@@ -9,52 +9,71 @@
 namespace driver {
 namespace {
 
-const std::string kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+const std::string kParent = "Software\\Microsoft\\Windows\\CurrentVersion";
+const std::string kUninstall = kParent + "\\Uninstall";
 
-ui::UniqueHkey CreateKey(const std::string& path) {
+ui::UniqueHkey CreateKey(const std::string& path, REGSAM view) {
     ui::UniqueHkey key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        key.put(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                        nullptr, key.put(), nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create HKLM\\" + path);
     return key;
 }
 
 }  // namespace
 
-void RemoveUninstallKey() {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kUninstall.c_str());
+void RemoveUninstallKey(REGSAM view) {
+    // Deleted from its parent opened in the view: a path from HKLM would name the own view.
+    ui::UniqueHkey parent;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kParent.c_str(), 0, KEY_ALL_ACCESS | view,
+                      parent.put()) == ERROR_SUCCESS)
+        RegDeleteTreeA(parent.get(), "Uninstall");
 }
 
-void ResetUninstallKey() {
-    RemoveUninstallKey();
-    CreateKey(kUninstall);
+void ResetUninstallKey(REGSAM view) {
+    RemoveUninstallKey(view);
+    CreateKey(kUninstall, view);
 }
 
-void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes) {
-    ui::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey);
+void ResetUninstallKeys() {
+    ResetUninstallKey(kView64);
+    ResetUninstallKey(kView32);
+}
+
+void RemoveUninstallKeys() {
+    RemoveUninstallKey(kView64);
+    RemoveUninstallKey(kView32);
+}
+
+void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes,
+                       REGSAM view) {
+    ui::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, view);
     if (RegSetValueExA(key.get(), "DisplayName", 0, type,
                        reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot set DisplayName of " + subKey);
 }
 
-void AddDisplayName(const std::string& subKey, const std::string& text) {
-    AddUninstallEntry(subKey, REG_SZ, text + std::string(1, '\0'));
+void AddDisplayName(const std::string& subKey, const std::string& text, REGSAM view) {
+    AddUninstallEntry(subKey, REG_SZ, text + std::string(1, '\0'), view);
 }
 
-void AddBareEntry(const std::string& subKey) {
-    CreateKey(kUninstall + "\\" + subKey);
+void AddBareEntry(const std::string& subKey, REGSAM view) {
+    CreateKey(kUninstall + "\\" + subKey, view);
 }
 
-std::string ReadBackDisplayName(const std::string& subKey) {
-    std::string path = kUninstall + "\\" + subKey;
+std::string ReadBackDisplayName(const std::string& subKey, REGSAM view) {
+    ui::UniqueHkey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kUninstall + "\\" + subKey).c_str(), 0,
+                      KEY_READ | view, key.put()) != ERROR_SUCCESS)
+        return std::string();
     DWORD size = 0;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), "DisplayName", RRF_RT_ANY | RRF_NOEXPAND,
-                     nullptr, nullptr, &size) != ERROR_SUCCESS)
+    if (RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+                     nullptr, &size) != ERROR_SUCCESS)
         return std::string();
     std::vector<char> buffer(size + 1);
-    RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), "DisplayName", RRF_RT_ANY | RRF_NOEXPAND,
-                 nullptr, buffer.data(), &size);
+    RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+                 buffer.data(), &size);
     return std::string(buffer.data());
 }
 
