@@ -108,18 +108,22 @@ void TfrmQuorvinMain::acnSaveToFileClickExecute() {
     // The dialog comes first: the registry is read only for a confirmed file name, so a file
     // the user agreed to overwrite stays untouched when the report comes out empty.
     std::optional<std::string> path = ui::AskSaveFileName(Handle(), kSaveDialog);
-    if (!path) return;
+    // A close asked for while a dialog or box was up ends the work there.
+    if (!path || CloseRequested()) return;
     const std::vector<std::string>& lines = BuildReport();
-    if (lines.empty()) return;
+    if (lines.empty() || CloseRequested()) return;
     WriteReportFile(*path, ReportText(lines));
     Inform("アプリケーションの一覧をファイルに保存しました");
     Close();
 }
 
 void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
-    if (BuildReport().empty()) return;
-    std::string text = ReportText(BuildReport());
-    PutTextOnClipboard(ui::Application::Current().Handle(), text);
+    if (BuildReport().empty() || CloseRequested()) return;
+    // The registry may have changed while the first build's message was up: an empty second
+    // build has nothing to copy either.
+    const std::vector<std::string>& lines = BuildReport();
+    if (lines.empty() || CloseRequested()) return;
+    PutTextOnClipboard(ui::Application::Current().Handle(), ReportText(lines));
     Hide();
     Inform("アプリケーションの一覧をクリップボードにコピーしました");
     Close();

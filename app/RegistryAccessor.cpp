@@ -28,13 +28,11 @@ std::vector<REGSAM> RegistryViews() {
 #endif
 }
 
-bool RegistryAccessor::OpenKeyReadOnly(const std::string& path) {
-    bool fromRoot = !path.empty() && path[0] == '\\';
-    HKEY base = fromRoot || !current_ ? root_ : current_.get();
-    std::string relative = fromRoot ? path.substr(1) : path;
+template <typename Open>
+bool RegistryAccessor::OpenWith(Open open) {
     for (REGSAM access : kReadAccess) {
         HKEY opened = nullptr;
-        if (RegOpenKeyExA(base, relative.c_str(), 0, access | view_, &opened) == ERROR_SUCCESS) {
+        if (open(access | view_, &opened) == ERROR_SUCCESS) {
             current_.reset(opened);
             return true;
         }
@@ -42,21 +40,35 @@ bool RegistryAccessor::OpenKeyReadOnly(const std::string& path) {
     return false;
 }
 
-std::vector<std::string> RegistryAccessor::SubKeyNames() const {
-    std::vector<std::string> names;
+bool RegistryAccessor::OpenKeyReadOnly(const std::string& path) {
+    bool fromRoot = !path.empty() && path[0] == '\\';
+    HKEY base = fromRoot || !current_ ? root_ : current_.get();
+    const char* relative = path.c_str() + (fromRoot ? 1 : 0);
+    return OpenWith([&](REGSAM access, HKEY* opened) {
+        return RegOpenKeyExA(base, relative, 0, access, opened);
+    });
+}
+
+bool RegistryAccessor::OpenSubKeyReadOnly(const std::wstring& name) {
+    return OpenWith([&](REGSAM access, HKEY* opened) {
+        return RegOpenKeyExW(root_, name.c_str(), 0, access, opened);
+    });
+}
+
+std::vector<std::wstring> RegistryAccessor::SubKeyNames() const {
+    std::vector<std::wstring> names;
     DWORD count = 0, longest = 0;
-    if (RegQueryInfoKeyA(current_.get(), nullptr, nullptr, nullptr, &count, &longest, nullptr,
+    if (RegQueryInfoKeyW(current_.get(), nullptr, nullptr, nullptr, &count, &longest, nullptr,
                          nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return names;
 
-    // The longest name is counted in UTF-16 units; in a double-byte code page a unit can take
-    // two bytes, so a name of Japanese characters would not fit a buffer of that many bytes.
-    std::vector<char> buffer(2 * longest + 2);
+    std::vector<wchar_t> buffer(longest + 1);
     for (DWORD i = 0; i < count; ++i) {
         for (;;) {
             DWORD length = static_cast<DWORD>(buffer.size());
-            LONG status = RegEnumKeyExA(current_.get(), i, buffer.data(), &length, nullptr, nullptr,
+            LONG status = RegEnumKeyExW(current_.get(), i, buffer.data(), &length, nullptr, nullptr,
                                         nullptr, nullptr);
+            // A longer name added while we list.
             if (status == ERROR_MORE_DATA) {
                 buffer.resize(buffer.size() * 2);
                 continue;
@@ -69,22 +81,29 @@ std::vector<std::string> RegistryAccessor::SubKeyNames() const {
     return names;
 }
 
-std::string RegistryAccessor::ReadString(const std::string& name) const {
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(current_.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        size == 0)
-        return std::string();
-
-    std::vector<char> buffer(size);
-    if (RegQueryValueExA(current_.get(), name.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
-        throw std::runtime_error(lib::FormatText("'%s' の取得に失敗しました", name));
+std::string RegistryAccessor::ReadString(const std::string& name) {
+    HKEY key = current_.get();
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(buffer_.size());
+    LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                                   reinterpret_cast<BYTE*>(buffer_.data()), &size);
+    if (status == ERROR_MORE_DATA) {
+        // The value exists and needs this many bytes: read it again into a buffer that size.
+        buffer_.resize(size);
+        status = RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(buffer_.data()), &size);
+        if (status != ERROR_SUCCESS)
+            throw std::runtime_error(lib::FormatText("'%s' の取得に失敗しました", {name}));
+    } else if (status != ERROR_SUCCESS) {
+        return std::string();  // no such value
+    }
+    // An empty value is no text, whatever its type.
+    if (size == 0) return std::string();
     if (type != REG_SZ && type != REG_EXPAND_SZ)
-        throw std::runtime_error(lib::FormatText("'%s' のデータ型が不正です", name));
+        throw std::runtime_error(lib::FormatText("'%s' のデータ型が不正です", {name}));
 
-    std::size_t length = size < buffer.size() ? size : buffer.size();
-    const void* nul = std::memchr(buffer.data(), '\0', length);
-    if (nul) length = static_cast<const char*>(nul) - buffer.data();
-    return std::string(buffer.data(), length);
+    std::size_t length = size < buffer_.size() ? size : buffer_.size();
+    const void* nul = std::memchr(buffer_.data(), '\0', length);
+    if (nul) length = static_cast<const char*>(nul) - buffer_.data();
+    return std::string(buffer_.data(), length);
 }

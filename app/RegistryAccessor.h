@@ -15,26 +15,37 @@ std::vector<REGSAM> RegistryViews();
 
 class RegistryAccessor {
   public:
-    // Every key is opened in the given registry view (KEY_WOW64_32KEY, KEY_WOW64_64KEY, or 0
-    // for the program's own).
+    // Keys are opened in the given registry view (KEY_WOW64_32KEY, KEY_WOW64_64KEY, or 0 for
+    // the program's own). The root key stays the caller's.
     explicit RegistryAccessor(HKEY root, REGSAM view = 0) : root_(root), view_(view) {}
 
     // Opens a key for reading and makes it current, closing the one before. A path beginning
     // with "\" starts at the root key, any other at the current key. On failure the current
     // key stays as it was and the result is false.
     bool OpenKeyReadOnly(const std::string& path);
+    // The same for a direct subkey of the root key named in UTF-16, as SubKeyNames gives it:
+    // a name the ANSI code page cannot hold ("Café", or "Yen¥Key", which would come back as a
+    // path "Yen\Key") still opens the key it names.
+    bool OpenSubKeyReadOnly(const std::wstring& name);
+
+    HKEY CurrentKey() const { return current_.get(); }
 
     // Names of the current key's direct subkeys in the registry's own order; empty when they
     // cannot be counted.
-    std::vector<std::string> SubKeyNames() const;
+    std::vector<std::wstring> SubKeyNames() const;
 
     // A text value of the current key: "" when the value is missing or empty. Throws when the
     // value cannot be read after its size was known, or is neither REG_SZ nor REG_EXPAND_SZ.
-    // REG_EXPAND_SZ text comes as stored, references unexpanded.
-    std::string ReadString(const std::string& name) const;
+    // REG_EXPAND_SZ text comes as stored, references unexpanded. One read into a buffer that
+    // the accessor keeps, a second only for a value larger than the buffer.
+    std::string ReadString(const std::string& name);
 
   private:
+    template <typename Open>
+    bool OpenWith(Open open);
+
     HKEY root_;
     REGSAM view_;
     ui::UniqueHkey current_;
+    std::vector<char> buffer_ = std::vector<char>(512);
 };

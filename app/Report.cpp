@@ -36,17 +36,17 @@ void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
     try {
         // The uninstall key of every view that has one, with its subkeys' names.
         struct Listing {
-            RegistryAccessor registry;
-            std::vector<std::string> subKeys;
+            RegistryAccessor uninstall;
+            std::vector<std::wstring> subKeys;
         };
         std::vector<Listing> listings;
         bool anySubKey = false;
         for (REGSAM view : RegistryViews()) {
-            RegistryAccessor registry(HKEY_LOCAL_MACHINE, view);
-            if (!registry.OpenKeyReadOnly(kUninstallKey)) continue;
-            std::vector<std::string> subKeys = registry.SubKeyNames();
+            RegistryAccessor uninstall(HKEY_LOCAL_MACHINE, view);
+            if (!uninstall.OpenKeyReadOnly(kUninstallKey)) continue;
+            std::vector<std::wstring> subKeys = uninstall.SubKeyNames();
             anySubKey = anySubKey || !subKeys.empty();
-            listings.push_back({std::move(registry), std::move(subKeys)});
+            listings.push_back({std::move(uninstall), std::move(subKeys)});
         }
         if (listings.empty()) return;
         if (!anySubKey)
@@ -54,11 +54,13 @@ void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
                 "アプリケーションがまったくインストールされていないか、レジストリが壊れています");
 
         AppendHeader(lines);
-        for (Listing& listing : listings) {
-            for (const std::string& subKey : listing.subKeys) {
-                if (!listing.registry.OpenKeyReadOnly(std::string(kUninstallKey) + "\\" + subKey))
-                    continue;
-                std::string name = lib::Trim(listing.registry.ReadString(kDisplayName));
+        for (const Listing& listing : listings) {
+            // Each entry is opened from the open uninstall key, by the name it has there: a
+            // full path from the root could exceed what the system takes.
+            RegistryAccessor entries(listing.uninstall.CurrentKey());
+            for (const std::wstring& subKey : listing.subKeys) {
+                if (!entries.OpenSubKeyReadOnly(subKey)) continue;
+                std::string name = lib::Trim(entries.ReadString(kDisplayName));
                 if (!name.empty()) lines.push_back(name);
             }
         }

@@ -42,9 +42,8 @@ void WriteReportFile(const std::string& path, const std::string& text) {
                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         DWORD error = GetLastError();
-        throw lib::Exception(
-            lib::FormatText(lib::FormatText("ファイル \"%s\". %s を作成できません", FullPath(path)),
-                            SystemErrorText(error)));
+        throw lib::Exception(lib::FormatText("ファイル \"%s\". %s を作成できません",
+                                             {FullPath(path), SystemErrorText(error)}));
     }
     DWORD written = 0;
     // A write that returns success but falls short (a full disk, a size limit) loses data too.

@@ -17,10 +17,16 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first);
 }
 
-std::string FormatText(const std::string& pattern, const std::string& argument) {
-    std::string::size_type at = pattern.find("%s");
-    if (at == std::string::npos) return pattern;
-    return pattern.substr(0, at) + argument + pattern.substr(at + 2);
+std::string FormatText(const std::string& pattern, std::initializer_list<std::string> arguments) {
+    std::string text;
+    auto next = arguments.begin();
+    std::string::size_type from = 0;
+    for (std::string::size_type at = pattern.find("%s");
+         at != std::string::npos && next != arguments.end(); at = pattern.find("%s", from)) {
+        text.append(pattern, from, at - from).append(*next++);
+        from = at + 2;
+    }
+    return text.append(pattern, from, std::string::npos);
 }
 
 }  // namespace lib

@@ -2,6 +2,7 @@
 // strings in the ANSI code page.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace lib {
@@ -10,7 +11,9 @@ namespace lib {
 // No byte of a double-byte character lies in that range, so no character is split.
 std::string Trim(const std::string& text);
 
-// The pattern with its first "%s" replaced by the argument.
-std::string FormatText(const std::string& pattern, const std::string& argument);
+// The pattern with each "%s" replaced by the next argument, in one pass: an argument is data,
+// never read for places of its own (a path may hold "%s" itself). A "%s" without an argument
+// stays as it is.
+std::string FormatText(const std::string& pattern, std::initializer_list<std::string> arguments);
 
 }  // namespace lib

@@ -107,9 +107,8 @@ void ResetScreenCursor() {
 }
 
 void ReportUnimplementedMethod(const lib::TObject& provider, const std::string& label) {
-    std::string text = lib::FormatText(
-        lib::FormatText("%s クラスで未実装のメソッド %s が呼び出されました", provider.ClassName()),
-        label);
+    std::string text = lib::FormatText("%s クラスで未実装のメソッド %s が呼び出されました",
+                                       {provider.ClassName(), label});
     CExceptionMsg(std::make_unique<ECIncompleteCode>(text), -1, false, nullptr, 0, "");
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make
+  cmake make clang-format git
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth
   googletest

@@ -4,100 +4,16 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
+#include "tests/OutputFixture.h"
 #include "tests/driver/Clipboard.h"
-#include "tests/driver/Driver.h"
 #include "tests/driver/Uninstall.h"
 
 namespace {
 
-const std::string kMainClass = "TfrmQuorvinMain";
-const std::string kMainCaption = "Brindlex - アプリケーションの一覧を取得";
-const std::string kSaved = "アプリケーションの一覧をファイルに保存しました";
-const std::string kCopied = "アプリケーションの一覧をクリップボードにコピーしました";
-const std::string kNoApplications =
-    "アプリケーションがまったくインストールされていないか、レジストリが壊れています";
-const std::string kBadType = "'DisplayName' のデータ型が不正です";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string SystemErrorText(DWORD code) {
-    char buffer[1024] = {};
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                             code, 0, buffer, sizeof buffer, nullptr);
-    std::string text(buffer, n);
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
-        text.pop_back();
-    return text;
-}
-
-class Output : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        driver::ResetUninstallKeys();
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "quorvin-" + std::to_string(GetTickCount());
-        CreateDirectoryA(folder.c_str(), nullptr);
-    }
-
-    void Start() {
-        program = std::make_unique<driver::Program>();
-        window = program->WaitForWindow(kMainClass, kMainCaption);
-        ASSERT_NE(window, nullptr);
-    }
-
-    HWND Button(const char* text) const { return driver::FindChild(window, "Button", text); }
-
-    // The save dialog, opened with Enter as a user would right after the start.
-    HWND OpenSaveDialog() {
-        driver::PressKey(window, VK_RETURN);
-        HWND dialog = driver::WaitForSaveDialog(program->Pid());
-        EXPECT_NE(dialog, nullptr) << "no save dialog";
-        return dialog;
-    }
-
-    // The next message box of the program, read and answered with OK.
-    driver::MessageBoxView NextBox(bool* mainVisible = nullptr) {
-        HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
-        if (!box) {
-            ADD_FAILURE() << "no message box";
-            return {};
-        }
-        driver::MessageBoxView view = driver::ReadMessageBox(box);
-        if (mainVisible) *mainVisible = IsWindowVisible(window) != FALSE;
-        driver::Answer(box, IDOK);
-        driver::WaitUntil([&] { return !IsWindow(box); });
-        return view;
-    }
-
-    // Nothing pops up for a while, and the main window is still there.
-    void ExpectStillWaiting() {
-        EXPECT_EQ(driver::WaitForDialog(program->Pid(), 1000), nullptr);
-        EXPECT_TRUE(program->Running());
-        EXPECT_TRUE(IsWindowVisible(window));
-    }
-
-    void ExitNormally() {
-        driver::Click(Button("終了(&X)"));
-        EXPECT_EQ(program->WaitExit(), 0u);
-    }
-
-    std::string folder;
-    std::unique_ptr<driver::Program> program;
-    HWND window = nullptr;
-};
+using namespace output;
+using Output = OutputFixture;
 
 TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     driver::AddDisplayName("01", "  Alpha  ");
@@ -169,6 +85,24 @@ TEST_F(Output, ReportsAFileThatCannotBeCreated) {
     ExitNormally();
 }
 
+TEST_F(Output, NamesTheFileThatCannotBeCreatedExactlyAsChosen) {
+    driver::AddDisplayName("1", "App");
+    Start();
+    // Places for a format and the 0x5C trail byte of 表 are part of the name, nothing more.
+    for (const std::string name : {"100%s", "50%", "%d", "100%%", "表"}) {
+        driver::Click(Button(kSaveButton));
+        HWND dialog = driver::WaitForSaveDialog(program->Pid());
+        ASSERT_NE(dialog, nullptr) << name;
+        std::string path = folder + "\\nodir\\" + name;
+        driver::EnterFileName(dialog, path);
+        EXPECT_EQ(NextBox().text, "ファイル \"" + path + ".txt\". " +
+                                      SystemErrorText(ERROR_PATH_NOT_FOUND) + " を作成できません.")
+            << name;
+    }
+    ExpectStillWaiting();
+    ExitNormally();
+}
+
 TEST_F(Output, ReportsAWriteThatFails) {
     driver::AddDisplayName("1", "App");
     Start();
@@ -192,7 +126,7 @@ TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     driver::AddDisplayName("a", "Alpha");
     driver::AddDisplayName("b", "　全角の名前　");
     Start();
-    driver::Click(Button("クリップボードにコピー(&C)"));
+    driver::Click(Button(kCopyButton));
 
     HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
     ASSERT_NE(box, nullptr);
@@ -217,7 +151,7 @@ TEST_F(Output, CopiesAPartialReportAfterShowingTheBuildErrorTwice) {
     driver::AddUninstallEntry("3", REG_DWORD, std::string(4, '\x01'));
     driver::AddDisplayName("4", "Four");
     Start();
-    driver::Click(Button("クリップボードにコピー(&C)"));
+    driver::Click(Button(kCopyButton));
 
     EXPECT_EQ(NextBox().text, kBadType);
     EXPECT_EQ(NextBox().text, kBadType);
@@ -235,12 +169,12 @@ TEST_F(Output, AnEmptyReportLeavesTheClipboardAlone) {
     driver::ClipboardHolder holder;
     ASSERT_TRUE(holder.Put("previous"));
     Start();
-    driver::Click(Button("クリップボードにコピー(&C)"));
+    driver::Click(Button(kCopyButton));
     EXPECT_EQ(NextBox().text, kNoApplications);
     ExpectStillWaiting();
 
     driver::RemoveUninstallKeys();
-    driver::Click(Button("クリップボードにコピー(&C)"));
+    driver::Click(Button(kCopyButton));
     ExpectStillWaiting();
     EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
     ExitNormally();
@@ -251,7 +185,7 @@ TEST_F(Output, ReportsAClipboardThatAnotherProgramHoldsOpen) {
     driver::ClipboardHolder holder;
     ASSERT_TRUE(holder.HoldOpen());
     Start();
-    driver::Click(Button("クリップボードにコピー(&C)"));
+    driver::Click(Button(kCopyButton));
 
     bool mainVisible = false;
     driver::MessageBoxView box = NextBox(&mainVisible);

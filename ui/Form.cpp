@@ -264,6 +264,21 @@ void Form::MoveDefaultLook(HWND focusedButton) {
     }
 }
 
+// One click, one piece of work: a handler waiting in a modal box still receives the clicks
+// (a posted BM_CLICK, say) that its disabled form is sent, and they must not start it again.
+void Form::RunClick(int id) {
+    if (clickRunning_) return;
+    struct Running {
+        Form* form;
+        explicit Running(Form* f) : form(f) { form->clickRunning_ = true; }
+        ~Running() {
+            form->clickRunning_ = false;
+            if (form->closeRequested_) PostMessageA(form->window_.get(), WM_CLOSE, 0, 0);
+        }
+    } running(this);
+    OnClick(id);
+}
+
 bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
@@ -279,11 +294,11 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             switch (HIWORD(wParam)) {
                 case BN_CLICKED:
                     if (lParam) {
-                        OnClick(id);
+                        RunClick(id);
                     } else if (id == IDCANCEL && cancelButtonId_) {
                         // Escape, as IsDialogMessage reports it, presses the cancel button.
                         // A plain Enter (IDOK) and Escape without one do nothing.
-                        OnClick(cancelButtonId_);
+                        RunClick(cancelButtonId_);
                     }
                     return 0;
                 case BN_SETFOCUS:
@@ -316,6 +331,12 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (modal_) {
                 Close();
+                return 0;
+            }
+            // Not under a running handler's feet: it sees the request and stops, then the
+            // form closes.
+            if (clickRunning_) {
+                closeRequested_ = true;
                 return 0;
             }
             break;

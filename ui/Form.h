@@ -34,6 +34,10 @@ class Form {
     // Has the application destroy the form once the queued messages are handled.
     void Release();
 
+    // Whether the form was asked to close while one of its click handlers was running: the
+    // handler stops at its next step, and the form closes once the handler has returned.
+    bool CloseRequested() const { return closeRequested_; }
+
     void SetCaption(const std::string& caption);
     SIZE ClientSize() const;
     // Resizes the client area; anchored controls follow the edges they are anchored to.
@@ -52,7 +56,8 @@ class Form {
 
     // The form is about to become visible.
     virtual void OnShow() {}
-    // A button was clicked (by mouse, access key, Enter, Escape for the cancel button).
+    // A button was clicked (by mouse, access key, Enter, Escape for the cancel button). Clicks
+    // on the form that arrive while a handler runs (from inside its modal boxes) are dropped.
     virtual void OnClick(int id) { (void)id; }
     // Messages a form wants to see before the default handling; return true when handled.
     virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -61,6 +66,7 @@ class Form {
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    void RunClick(int id);
     const ControlSpec* SpecOf(int id) const;
     void PrepareToShow();
     void OnActivate(bool active);
@@ -77,6 +83,8 @@ class Form {
     HWND lastFocus_ = nullptr;
     bool modal_ = false;
     bool modalDone_ = false;
+    bool clickRunning_ = false;
+    bool closeRequested_ = false;
 };
 
 }  // namespace ui

@@ -58,18 +58,29 @@ void AddDisplayName(const std::string& subKey, const std::string& text, REGSAM v
     AddUninstallEntry(subKey, REG_SZ, text + std::string(1, '\0'), view);
 }
 
+void AddDisplayName(const std::wstring& subKey, const std::string& text, REGSAM view) {
+    ui::UniqueHkey uninstall = CreateKey(kUninstall, view);
+    ui::UniqueHkey key;
+    if (RegCreateKeyExW(uninstall.get(), subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                        nullptr, key.put(), nullptr) != ERROR_SUCCESS ||
+        RegSetValueExA(key.get(), "DisplayName", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot add " + text);
+}
+
 void AddBareEntry(const std::string& subKey, REGSAM view) {
     CreateKey(kUninstall + "\\" + subKey, view);
 }
 
 std::string ReadBackDisplayName(const std::string& subKey, REGSAM view) {
     ui::UniqueHkey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kUninstall + "\\" + subKey).c_str(), 0,
-                      KEY_READ | view, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kUninstall + "\\" + subKey).c_str(), 0, KEY_READ | view,
+                      key.put()) != ERROR_SUCCESS)
         return std::string();
     DWORD size = 0;
-    if (RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr,
-                     nullptr, &size) != ERROR_SUCCESS)
+    if (RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS)
         return std::string();
     std::vector<char> buffer(size + 1);
     RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr,

@@ -30,6 +30,8 @@ void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string&
                        REGSAM view = kOwnView);
 // A subkey whose "DisplayName" is this text with its terminating NUL, as REG_SZ.
 void AddDisplayName(const std::string& subKey, const std::string& text, REGSAM view = kOwnView);
+// The same for a subkey named in UTF-16, which the ANSI code page may not be able to hold.
+void AddDisplayName(const std::wstring& subKey, const std::string& text, REGSAM view = kOwnView);
 // A subkey without "DisplayName".
 void AddBareEntry(const std::string& subKey, REGSAM view = kOwnView);
 // "DisplayName" of a subkey as RegQueryValueExA gives it back, up to its first NUL.

@@ -1,0 +1,54 @@
+// The real Quorvin.exe started on a registry that the test seeds, with the steps of its two
+// outputs as a user takes them: shared by the output tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/driver/Driver.h"
+
+namespace output {
+
+extern const std::string kMainClass;
+extern const std::string kMainCaption;
+extern const std::string kSaved;
+extern const std::string kCopied;
+extern const std::string kNoApplications;
+extern const std::string kBadType;
+extern const char kCopyButton[];
+extern const char kSaveButton[];
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+// The system's text for an error code as the program quotes it: without the line break and
+// full stop it ends with.
+std::string SystemErrorText(DWORD code);
+
+class OutputFixture : public ::testing::Test {
+  protected:
+    // Empty uninstall keys in both views and a fresh folder for the files of the test.
+    void SetUp() override;
+
+    void Start();
+    HWND Button(const char* text) const { return driver::FindChild(window, "Button", text); }
+    // The save dialog, opened with Enter as a user would right after the start.
+    HWND OpenSaveDialog();
+    // The next message box of the program, read and answered with OK.
+    driver::MessageBoxView NextBox(bool* mainVisible = nullptr);
+    // The next message box of the program, read but left open.
+    HWND WaitForBox();
+    // Nothing pops up for a while, and the main window is still there.
+    void ExpectStillWaiting();
+    void ExitNormally();
+
+    std::string folder;
+    std::unique_ptr<driver::Program> program;
+    HWND window = nullptr;
+};
+
+}  // namespace output
