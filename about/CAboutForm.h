@@ -1,57 +1,13 @@
 // The About component: carries the facts that the About dialog shows and shows it.
 #pragma once
 
-#include <cstdint>
-#include <initializer_list>
-#include <string>
-#include <vector>
-
+#include "about/AboutSettings.h"
+#include "about/VersionText.h"
 #include "lib/System.h"
-#include "ui/Picture.h"
 
-enum TVersionFormatEnum { vfMajor, vfMinor, vfRelease, vfBuild, vfBuildSeparation };
-
-// A set of version-text parts, one byte, member n being bit n.
-class TVersionFormat {
+class TCAboutForm : public lib::TComponent, public TAboutSettings {
   public:
-    constexpr TVersionFormat() = default;
-    constexpr TVersionFormat(std::initializer_list<TVersionFormatEnum> members) {
-        for (TVersionFormatEnum m : members) bits_ |= Bit(m);
-    }
-    static constexpr TVersionFormat FromBits(std::uint8_t bits) {
-        TVersionFormat f;
-        f.bits_ = bits & 0x1F;
-        return f;
-    }
-    constexpr std::uint8_t Bits() const { return bits_; }
-    constexpr bool Empty() const { return bits_ == 0; }
-    constexpr bool Contains(TVersionFormatEnum m) const { return (bits_ & Bit(m)) != 0; }
-    constexpr TVersionFormat With(TVersionFormatEnum m) const { return FromBits(bits_ | Bit(m)); }
-    constexpr TVersionFormat Without(TVersionFormatEnum m) const {
-        return FromBits(bits_ & ~Bit(m));
-    }
-    constexpr bool operator==(TVersionFormat other) const { return bits_ == other.bits_; }
-    constexpr bool operator!=(TVersionFormat other) const { return bits_ != other.bits_; }
-
-  private:
-    static constexpr std::uint8_t Bit(TVersionFormatEnum m) {
-        return static_cast<std::uint8_t>(1u << m);
-    }
-    std::uint8_t bits_ = 0;
-};
-
-// The version text of the running program's own file version in the given format. Throws
-// EConvertError unless the file version is four integers separated by three dots.
-std::string BuildVersionText(TVersionFormat format);
-// The same for a given file version.
-std::string FormatVersionText(const std::string& fileVersion, TVersionFormat format);
-
-// The set that writing newFormat over oldFormat stores: switching a part off switches off the
-// parts that depend on it, and every stored set holds the parts its members need.
-TVersionFormat NormaliseVersionFormat(TVersionFormat oldFormat, TVersionFormat newFormat);
-
-class TCAboutForm : public lib::TComponent {
-  public:
+    // The maker's two web pages are the addresses it starts with.
     explicit TCAboutForm(lib::TComponent* owner);
     static lib::TClass StaticClass();
     lib::TClass ClassType() const override { return StaticClass(); }
@@ -59,21 +15,8 @@ class TCAboutForm : public lib::TComponent {
     // Builds an About dialog from the settings, shows it modally and releases it.
     void Execute();
 
-    // Properties. Picture and Appendix are the component's own copies.
-    ui::Picture Picture;
-    std::string ProductName;
-    std::string ProductVersion;
-    std::string CompanyName;
-    std::string Copyright;
-    bool UseVersionInfoFromFile = false;
-    std::vector<std::string> Appendix;
-    bool EnableRegSite = true;
-    std::string InquiryURL;
-    std::string RegisterURL;
-    bool RegSiteButtonVisible = true;
-    bool ContactButtonVisible = true;
-    int Width = 500;
-
+    // Which parts of the file version the version text shows in file mode. A write is
+    // normalised (NormaliseVersionFormat), so the stored set always makes sense.
     TVersionFormat VersionFormat() const { return versionFormat_; }
     void SetVersionFormat(TVersionFormat format);
 

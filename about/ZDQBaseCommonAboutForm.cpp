@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "lib/SysText.h"
+#include "resources/Product.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr unsigned kTopRight = ui::kAnchorRight | ui::kNotAnchoredLeft;
 constexpr unsigned kAllSides = ui::kAnchorRight | ui::kAnchorBottom;
 
 // clang-format off
-constexpr ui::ControlSpec kControls[] = {
+constexpr ui::ControlRow kControls[] = {
     // name                   id                          kind                 text                          left top  width height tab flags                             glyph
     {"imgAppIcon",            Id::idImgAppIcon,           ControlKind::Image,  "",                           12,  12,  48,  48,   -1, ui::kNoFlags,                     nullptr},
     {"lblProductName",        Id::idLblProductName,       ControlKind::Label,  "",                           72,  12,  0,   12,   -1, ui::kAutoSize | ui::kBold,         nullptr},
@@ -30,16 +31,14 @@ constexpr ui::ControlSpec kControls[] = {
 };
 // clang-format on
 
-ui::FormSpec FormSpecNamed(const char* className) {
-    return ui::FormSpec{className,
-                        "",
-                        500,
-                        220,
-                        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
-                        WS_EX_DLGMODALFRAME,
-                        "ＭＳ Ｐゴシック",
-                        12,
-                        SHIFTJIS_CHARSET};
+ui::FormLayout LayoutNamed(const char* className) {
+    return ui::FormLayout{className,
+                          "",
+                          500,
+                          220,
+                          WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
+                          WS_EX_DLGMODALFRAME,
+                          kFormFont};
 }
 
 }  // namespace
@@ -48,11 +47,20 @@ T_ZDQBaseCommonAboutForm::T_ZDQBaseCommonAboutForm()
     : T_ZDQBaseCommonAboutForm("T_ZDQBaseCommonAboutForm") {}
 
 T_ZDQBaseCommonAboutForm::T_ZDQBaseCommonAboutForm(const char* className)
-    : ui::Form(FormSpecNamed(className), kControls, std::size(kControls)) {}
+    : ui::Form(LayoutNamed(className), kControls, std::size(kControls)) {}
+
+void T_ZDQBaseCommonAboutForm::ApplySettings(const TAboutSettings& settings) {
+    settings_ = settings;
+    ShowAppIcon();
+    SetEnableRegSite(settings.EnableRegSite);
+    std::string appendix;
+    for (const std::string& line : settings.Appendix) appendix += line + "\r\n";
+    AddAppendix(appendix);
+}
 
 void T_ZDQBaseCommonAboutForm::SetEnableRegSite(bool enabled) {
-    if (RegisterURL.empty()) return;
-    enableRegSite_ = enabled;
+    if (settings_.RegisterURL.empty()) return;
+    settings_.EnableRegSite = enabled;
     SetControlEnabled(idBtnJumpToUserRegSite, enabled);
 }
 
@@ -62,32 +70,40 @@ void T_ZDQBaseCommonAboutForm::AddAppendix(const std::string& text) {
 }
 
 void T_ZDQBaseCommonAboutForm::SetAppIcon(const ui::Picture& picture) {
-    icon_ = picture;
-    SendMessageA(Control(idImgAppIcon), STM_SETICON, reinterpret_cast<WPARAM>(icon_.Handle()), 0);
+    settings_.Picture = picture;
+    ShowAppIcon();
+}
+
+void T_ZDQBaseCommonAboutForm::ShowAppIcon() {
+    SendMessageA(Control(idImgAppIcon), STM_SETICON,
+                 reinterpret_cast<WPARAM>(settings_.Picture.Handle()), 0);
 }
 
 void T_ZDQBaseCommonAboutForm::FormShow() {
-    SetControlEnabled(idBtnJumpToUserRegSite, !RegisterURL.empty() && enableRegSite_);
+    SetControlEnabled(idBtnJumpToUserRegSite,
+                      !settings_.RegisterURL.empty() && settings_.EnableRegSite);
 
     if (lib::Trim(ControlText(idMemAppendix)).empty()) {
         SetClientSize(ClientSize().cx, ControlRect(idMemAppendix).top - 1);
         SetControlVisible(idMemAppendix, false);
     }
 
-    if (icon_.Empty()) {
+    // Without a picture the labels take its place at the left edge.
+    if (settings_.Picture.Empty()) {
         SetControlVisible(idImgAppIcon, false);
+        int left = ControlRect(idImgAppIcon).left;
         for (int label : {idLblProductName, idLblProductVersion, idLblCompanyName, idLblCopyright})
-            MoveControl(label, 12, ControlRect(label).top);
+            MoveControl(label, left, ControlRect(label).top);
     }
 
-    SetControlVisible(idBtnJumpToUserRegSite, RegSiteButtonVisible);
-    SetControlVisible(idBtnContactSite, ContactButtonVisible);
+    SetControlVisible(idBtnJumpToUserRegSite, settings_.RegSiteButtonVisible);
+    SetControlVisible(idBtnContactSite, settings_.ContactButtonVisible);
     // No gap under the close button.
-    if (!RegSiteButtonVisible && ContactButtonVisible)
+    if (!settings_.RegSiteButtonVisible && settings_.ContactButtonVisible)
         MoveControl(idBtnContactSite, ControlRect(idBtnContactSite).left,
                     ControlRect(idBtnJumpToUserRegSite).top);
 
-    SetClientSize(Width, ClientSize().cy);
+    SetClientSize(settings_.Width, ClientSize().cy);
 }
 
 void T_ZDQBaseCommonAboutForm::OnClick(int id) {
@@ -109,11 +125,11 @@ void T_ZDQBaseCommonAboutForm::btnCloseClick() {
 }
 
 void T_ZDQBaseCommonAboutForm::btnJumpToUserRegSiteClick() {
-    OpenAddress(RegisterURL);
+    OpenAddress(settings_.RegisterURL);
 }
 
 void T_ZDQBaseCommonAboutForm::btnContactSiteClick() {
-    OpenAddress(InquiryURL);
+    OpenAddress(settings_.InquiryURL);
 }
 
 // The address's default action opens it in the user's browser; what the shell makes of it is

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "about/AboutSettings.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
 
@@ -11,12 +12,10 @@ class T_ZDQBaseCommonAboutForm : public ui::Form {
   public:
     T_ZDQBaseCommonAboutForm();
 
-    // Settings, written before the dialog is shown.
-    std::string RegisterURL;
-    std::string InquiryURL;
-    bool ContactButtonVisible = false;
-    bool RegSiteButtonVisible = false;
-    int Width = 0;
+    // Takes the settings before the dialog is shown: shows the picture, applies the
+    // registration button's state (which holds only while an address is set) and appends the
+    // appendix lines, each followed by CR LF, as one entry.
+    void ApplySettings(const TAboutSettings& settings);
 
     // Enables or disables the registration button at once, while an address is set; a
     // disabled request also holds at show time.
@@ -51,9 +50,10 @@ class T_ZDQBaseCommonAboutForm : public ui::Form {
     void OnShow() override { FormShow(); }
     void OnClick(int id) override;
 
-  private:
-    void OpenAddress(const std::string& address);
+    // What the dialog was handed.
+    TAboutSettings settings_;
 
-    ui::Picture icon_;
-    bool enableRegSite_ = true;
+  private:
+    void ShowAppIcon();
+    void OpenAddress(const std::string& address);
 };

@@ -1,9 +1,8 @@
 // The GUI About dialog.
 #include "about/ZDQGUICommonAboutForm.h"
 
-#include <windows.h>
-
 #include "ui/Application.h"
+#include "win/ModulePath.h"
 
 namespace {
 
@@ -14,16 +13,20 @@ constexpr char kCaptionSuffix[] = " のバージョン情報";
 T_ZDQGUICommonAboutForm::T_ZDQGUICommonAboutForm()
     : T_ZDQBaseCommonAboutForm("T_ZDQGUICommonAboutForm") {}
 
+void T_ZDQGUICommonAboutForm::ApplySettings(const TAboutSettings& settings,
+                                            TVersionFormat versionFormat) {
+    T_ZDQBaseCommonAboutForm::ApplySettings(settings);
+    versionFormat_ = versionFormat;
+}
+
 std::string T_ZDQGUICommonAboutForm::ReadOwnVersionInfo(TVersionInfoItem item) const {
-    char path[MAX_PATH * 4] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return GetVersionInfo(std::string(path, length), item);
+    return GetVersionInfo(win::ModulePath(), item);
 }
 
 // An error here ends the handler where it arose; the form reports it and shows itself as far
 // as it was filled in.
 void T_ZDQGUICommonAboutForm::FormShow() {
-    if (UseVersionInfoFromFile) {
+    if (settings_.UseVersionInfoFromFile) {
         SetCaption(ReadOwnVersionInfo(viProductName) + kCaptionSuffix);
         ui::Picture icon;
         icon.Assign(ui::Application::Current().Icon());
@@ -32,12 +35,13 @@ void T_ZDQGUICommonAboutForm::FormShow() {
         SetControlText(idLblCompanyName, ReadOwnVersionInfo(viCompanyName));
         SetControlText(idLblCopyright, ReadOwnVersionInfo(viLegalCopyright));
     } else {
-        SetCaption(ProductName + kCaptionSuffix);
-        SetControlText(idLblProductName, ProductName);
-        SetControlText(idLblCompanyName, CompanyName);
-        SetControlText(idLblCopyright, Copyright);
+        SetCaption(settings_.ProductName + kCaptionSuffix);
+        SetControlText(idLblProductName, settings_.ProductName);
+        SetControlText(idLblCompanyName, settings_.CompanyName);
+        SetControlText(idLblCopyright, settings_.Copyright);
     }
-    SetControlText(idLblProductVersion,
-                   UseVersionInfoFromFile ? BuildVersionText(VersionFormat) : ProductVersion);
+    SetControlText(idLblProductVersion, settings_.UseVersionInfoFromFile
+                                            ? BuildVersionText(versionFormat_)
+                                            : settings_.ProductVersion);
     T_ZDQBaseCommonAboutForm::FormShow();
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "about/CAboutForm.h"
+#include "about/VersionText.h"
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "lib/ZDQFunctions.h"
 
@@ -12,17 +12,16 @@ class T_ZDQGUICommonAboutForm : public T_ZDQBaseCommonAboutForm {
   public:
     T_ZDQGUICommonAboutForm();
 
-    // Settings; the four texts are used only outside file mode.
-    bool UseVersionInfoFromFile = false;
-    TVersionFormat VersionFormat;
-    std::string ProductName;
-    std::string ProductVersion;
-    std::string CompanyName;
-    std::string Copyright;
+    // The settings, and the parts of the file version that the version text shows in file
+    // mode. Outside file mode the four texts of the settings are shown as they are.
+    void ApplySettings(const TAboutSettings& settings, TVersionFormat versionFormat);
 
     std::string ReadOwnVersionInfo(TVersionInfoItem item) const;
 
   protected:
     // Fills in the texts, then runs the base show handler.
     void FormShow() override;
+
+  private:
+    TVersionFormat versionFormat_;
 };

@@ -8,11 +8,10 @@
 #include "app/ReportOutput.h"
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
+#include "resources/Product.h"
+#include "resources/ResourceIds.h"
 #include "ui/Application.h"
 #include "ui/SaveDialog.h"
-#include "resources/ResourceIds.h"
-
-TfrmQuorvinMain* frmQuorvinMain = nullptr;
 
 namespace {
 
@@ -25,22 +24,20 @@ enum ControlId {
     idBtnExit,
 };
 
-constexpr ui::FormSpec kForm = {
+constexpr ui::FormLayout kLayout = {
     "TfrmQuorvinMain",
     "Brindlex - アプリケーションの一覧を取得",
     521,
     82,
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
     WS_EX_APPWINDOW,
-    "ＭＳ Ｐゴシック",
-    12,
-    SHIFTJIS_CHARSET,
+    kFormFont,
 };
 
 using ui::ControlKind;
 
 // clang-format off
-constexpr ui::ControlSpec kControls[] = {
+constexpr ui::ControlRow kControls[] = {
     // name                 id                    kind                 text                                                     left top  width height tab flags               glyph
     {"CLabel1",             idCLabel1,            ControlKind::Label,  "インストールされているアプリケーションの一覧を出力します。", 9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
     {"Label1",              idLabel1,             ControlKind::Label,  "出力先を選んでください。",                                  9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
@@ -70,6 +67,9 @@ const ui::SaveDialogOptions kSaveDialog = {
     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING,
 };
 
+// The About picture: the 32 x 32 image of its icon.
+constexpr int kAboutIconSize = 32;
+
 // The information message of a finished output, in a box that stays until it is closed.
 void Inform(const std::string& text) {
     CExceptionMsg(std::make_unique<ECInformation>(text), -1, false, nullptr, 0, "");
@@ -78,8 +78,8 @@ void Inform(const std::string& text) {
 // The About component's stored settings.
 std::unique_ptr<TCAboutForm> CreateAboutComponent() {
     auto about = std::make_unique<TCAboutForm>(nullptr);
-    about->ProductName = "Quorvin";
-    about->ProductVersion = "1.0.0.0";
+    about->ProductName = QUORVIN_PROGRAM_NAME;
+    about->ProductVersion = QUORVIN_VERSION_TEXT;
     about->UseVersionInfoFromFile = false;
     about->CompanyName = QUORVIN_COMPANY_NAME;
     about->Copyright = QUORVIN_COPYRIGHT;
@@ -90,14 +90,15 @@ std::unique_ptr<TCAboutForm> CreateAboutComponent() {
     about->ContactButtonVisible = true;
     about->Width = 500;
     about->SetVersionFormat({vfMajor, vfMinor, vfRelease, vfBuild});
-    about->Picture.LoadIcon(ui::Application::Current().Instance(), QUORVIN_ABOUTICON, 32);
+    about->Picture.LoadIcon(ui::Application::Current().Instance(), QUORVIN_ABOUTICON,
+                            kAboutIconSize);
     return about;
 }
 
 }  // namespace
 
 TfrmQuorvinMain::TfrmQuorvinMain()
-    : ui::Form(kForm, kControls, std::size(kControls)), cmpAboutForm(CreateAboutComponent()) {}
+    : ui::Form(kLayout, kControls, std::size(kControls)), cmpAboutForm(CreateAboutComponent()) {}
 
 void TfrmQuorvinMain::OnClick(int id) {
     for (const ClickBinding& click : kClicks)
@@ -118,6 +119,8 @@ void TfrmQuorvinMain::acnSaveToFileClickExecute() {
 }
 
 void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
+    // Built twice: the first build tells whether there is anything to copy (and shows its
+    // error, if any), the second gives the text, read afresh from the registry.
     if (BuildReport().empty() || CloseRequested()) return;
     // The registry may have changed while the first build's message was up: an empty second
     // build has nothing to copy either.
@@ -138,6 +141,13 @@ void TfrmQuorvinMain::acnExitExecute() {
 }
 
 const std::vector<std::string>& TfrmQuorvinMain::BuildReport() {
-    BuildInstalledApplicationsReport(FReportLines);
+    FReportLines.clear();
+    InstalledApplicationsReport report = BuildInstalledApplicationsReport();
+    FReportLines = std::move(report.lines);
+    // The plain message dialog: no icon, an OK button, the application title.
+    if (report.error) {
+        ui::Application& app = ui::Application::Current();
+        app.ShowMessageBox(*report.error, app.Title(), MB_OK);
+    }
     return FReportLines;
 }

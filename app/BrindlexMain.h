@@ -29,12 +29,10 @@ class TfrmQuorvinMain : public ui::Form {
   private:
     // Carries the About facts and shows the About dialog.
     std::unique_ptr<TCAboutForm> cmpAboutForm;
-    // Rebuilds the report from the registry; an empty list means there is nothing to output.
+    // Rebuilds the report from the registry and shows the error that stopped the build, if
+    // one did; an empty list means there is nothing to output.
     const std::vector<std::string>& BuildReport();
 
     // The last report built: one entry per line, in build order, never sorted.
     std::vector<std::string> FReportLines;
 };
-
-// The program's one main window, set by the program body.
-extern TfrmQuorvinMain* frmQuorvinMain;

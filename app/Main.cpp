@@ -4,6 +4,8 @@
 
 #include "app/BrindlexMain.h"
 #include "lib/ZDQUnits.h"
+#include "resources/Product.h"
+#include "resources/ResourceIds.h"
 #include "ui/Application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -16,9 +18,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     LibraryUnits units;
     ui::Application application;
     try {
-        application.Initialize(instance);
-        application.SetTitle("Quorvin");
-        frmQuorvinMain = application.CreateForm<TfrmQuorvinMain>();
+        application.Initialize(instance, QUORVIN_MAINICON, kUnknownErrorText);
+        application.SetTitle(QUORVIN_PROGRAM_NAME);
+        application.CreateForm<TfrmQuorvinMain>();
         application.Run();
     } catch (...) {
         application.HandleException();

@@ -61,6 +61,7 @@ std::vector<std::wstring> RegistryAccessor::SubKeyNames() const {
     if (RegQueryInfoKeyW(current_.get(), nullptr, nullptr, nullptr, &count, &longest, nullptr,
                          nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return names;
+    names.reserve(count);
 
     std::vector<wchar_t> buffer(longest + 1);
     for (DWORD i = 0; i < count; ++i) {
@@ -81,7 +82,7 @@ std::vector<std::wstring> RegistryAccessor::SubKeyNames() const {
     return names;
 }
 
-std::string RegistryAccessor::ReadString(const std::string& name) {
+std::string_view RegistryAccessor::ReadString(const std::string& name) {
     HKEY key = current_.get();
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(buffer_.size());
@@ -95,15 +96,15 @@ std::string RegistryAccessor::ReadString(const std::string& name) {
         if (status != ERROR_SUCCESS)
             throw std::runtime_error(lib::FormatText("'%s' の取得に失敗しました", {name}));
     } else if (status != ERROR_SUCCESS) {
-        return std::string();  // no such value
+        return {};  // no such value
     }
     // An empty value is no text, whatever its type.
-    if (size == 0) return std::string();
+    if (size == 0) return {};
     if (type != REG_SZ && type != REG_EXPAND_SZ)
         throw std::runtime_error(lib::FormatText("'%s' のデータ型が不正です", {name}));
 
     std::size_t length = size < buffer_.size() ? size : buffer_.size();
     const void* nul = std::memchr(buffer_.data(), '\0', length);
     if (nul) length = static_cast<const char*>(nul) - buffer_.data();
-    return std::string(buffer_.data(), length);
+    return std::string_view(buffer_.data(), length);
 }

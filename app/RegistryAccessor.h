@@ -4,9 +4,10 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "ui/UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 // The registry views that can hold a key below HKEY_LOCAL_MACHINE\Software, the program's own
 // first: 64-bit Windows keeps the keys of 32-bit and of 64-bit programs apart, and redirects
@@ -34,11 +35,12 @@ class RegistryAccessor {
     // cannot be counted.
     std::vector<std::wstring> SubKeyNames() const;
 
-    // A text value of the current key: "" when the value is missing or empty. Throws when the
-    // value cannot be read after its size was known, or is neither REG_SZ nor REG_EXPAND_SZ.
-    // REG_EXPAND_SZ text comes as stored, references unexpanded. One read into a buffer that
-    // the accessor keeps, a second only for a value larger than the buffer.
-    std::string ReadString(const std::string& name);
+    // A text value of the current key, up to its first NUL: "" when the value is missing or
+    // empty. Throws when the value cannot be read after its size was known, or is neither
+    // REG_SZ nor REG_EXPAND_SZ. REG_EXPAND_SZ text comes as stored, references unexpanded.
+    // One read into a buffer that the accessor keeps, a second only for a value larger than
+    // the buffer; the text lives in that buffer until the next read.
+    std::string_view ReadString(const std::string& name);
 
   private:
     template <typename Open>
@@ -46,6 +48,6 @@ class RegistryAccessor {
 
     HKEY root_;
     REGSAM view_;
-    ui::UniqueHkey current_;
+    win::UniqueHkey current_;
     std::vector<char> buffer_ = std::vector<char>(512);
 };

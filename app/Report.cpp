@@ -9,7 +9,6 @@
 #include "app/RegistryAccessor.h"
 #include "lib/SysText.h"
 #include "lib/ZDQFunctions.h"
-#include "ui/Application.h"
 
 namespace {
 
@@ -24,15 +23,11 @@ void AppendHeader(std::vector<std::string>& lines) {
     lines.push_back("【インストールされているアプリケーションの一覧】");
 }
 
-void ShowPlainMessage(const std::string& text) {
-    ui::Application& app = ui::Application::Current();
-    app.ShowMessageBox(text, app.Title(), MB_OK);
-}
-
 }  // namespace
 
-void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
-    lines.clear();
+InstalledApplicationsReport BuildInstalledApplicationsReport() {
+    InstalledApplicationsReport report;
+    std::vector<std::string>& lines = report.lines;
     try {
         // The uninstall key of every view that has one, with its subkeys' names.
         struct Listing {
@@ -48,7 +43,7 @@ void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
             anySubKey = anySubKey || !subKeys.empty();
             listings.push_back({std::move(uninstall), std::move(subKeys)});
         }
-        if (listings.empty()) return;
+        if (listings.empty()) return report;
         if (!anySubKey)
             throw std::runtime_error(
                 "アプリケーションがまったくインストールされていないか、レジストリが壊れています");
@@ -61,10 +56,11 @@ void BuildInstalledApplicationsReport(std::vector<std::string>& lines) {
             for (const std::wstring& subKey : listing.subKeys) {
                 if (!entries.OpenSubKeyReadOnly(subKey)) continue;
                 std::string name = lib::Trim(entries.ReadString(kDisplayName));
-                if (!name.empty()) lines.push_back(name);
+                if (!name.empty()) lines.push_back(std::move(name));
             }
         }
     } catch (const std::exception& e) {
-        ShowPlainMessage(e.what());
+        report.error = e.what();
     }
+    return report;
 }

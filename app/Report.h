@@ -2,11 +2,19 @@
 // display name of every entry under the uninstall key, in every registry view that has one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
-// Clears the lines and rebuilds them from the registry. An error while building is shown in
-// the plain message dialog and ends the build; the lines built so far stay. The result has no
-// lines when the uninstall key is missing in every view or has no subkeys in any, and at least
-// the five header lines else. The program's own view comes first.
-void BuildInstalledApplicationsReport(std::vector<std::string>& lines);
+struct InstalledApplicationsReport {
+    // One entry per line, in build order, never sorted.
+    std::vector<std::string> lines;
+    // The message of the error that stopped the build, if one did; the lines built so far
+    // stay.
+    std::optional<std::string> error;
+};
+
+// Builds the report from the registry. The lines are none when the uninstall key is missing
+// in every view (no error) or has no subkeys in any (an error), and else the five header
+// lines and the names, the program's own view first.
+InstalledApplicationsReport BuildInstalledApplicationsReport();

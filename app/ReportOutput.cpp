@@ -5,28 +5,21 @@
 
 #include "lib/SysText.h"
 #include "lib/System.h"
-#include "ui/ClipboardGuards.h"
-#include "ui/UniqueHandle.h"
+#include "win/ClipboardGuards.h"
+#include "win/ErrorText.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 
-// The system's text for an error code, without the line break and full stop it ends with.
-std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
-                                  nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    ui::UniqueHlocal owned(buffer);
-    std::string text(buffer ? buffer : "", length);
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
-        text.pop_back();
-    return text;
-}
-
+// The path as the error names it: in full, or as given when the system cannot complete it.
 std::string FullPath(const std::string& path) {
-    char full[MAX_PATH * 4];
-    DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return length > 0 && length < sizeof full ? std::string(full, length) : path;
+    DWORD room = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (room == 0) return path;
+    std::string full(room, '\0');
+    DWORD length = GetFullPathNameA(path.c_str(), room, full.data(), nullptr);
+    if (length == 0 || length >= room) return path;
+    full.resize(length);
+    return full;
 }
 
 }  // namespace
@@ -38,12 +31,12 @@ std::string ReportText(const std::vector<std::string>& lines) {
 }
 
 void WriteReportFile(const std::string& path, const std::string& text) {
-    ui::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         DWORD error = GetLastError();
         throw lib::Exception(lib::FormatText("ファイル \"%s\". %s を作成できません",
-                                             {FullPath(path), SystemErrorText(error)}));
+                                             {FullPath(path), win::SystemErrorText(error)}));
     }
     DWORD written = 0;
     // A write that returns success but falls short (a full disk, a size limit) loses data too.
@@ -58,13 +51,13 @@ const ClipboardCalls& SystemClipboardCalls() {
 }
 
 void PutTextOnClipboard(HWND owner, const std::string& text, const ClipboardCalls& calls) {
-    ui::ClipboardSession clipboard(owner);
+    win::ClipboardSession clipboard(owner);
     if (!clipboard.Opened()) throw lib::Exception("クリップボードを開くことができません");
 
-    ui::UniqueHglobal block(calls.globalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1));
+    win::UniqueHglobal block(calls.globalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1));
     if (!block) throw lib::Exception("クリップボードにデータを設定できません");
     {
-        ui::GlobalLockGuard locked(block.get());
+        win::GlobalLockGuard locked(block.get());
         if (!locked.get()) throw lib::Exception("クリップボードにデータを設定できません");
         std::memcpy(locked.get(), text.c_str(), text.size() + 1);
     }

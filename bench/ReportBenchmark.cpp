@@ -1,42 +1,28 @@
-// Times the report build against the registry's own floor and against "reg query /s", for
-// growing numbers of uninstall entries. Run: bash scripts/bench.sh
+// Times the report build, which reads both registry views, against the size-then-read loop
+// over the one view that holds the entries (enumerate, open, ask the size, read, close),
+// round by round (build, loop, build, loop ...) so that a change of the machine's load falls
+// on both. Prints microseconds per entry, min and median, and the median of the rounds'
+// ratios. Run: bash scripts/bench.sh
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/Report.h"
-#include "tests/driver/Uninstall.h"
-#include "tests/driver/TestApplication.h"
-#include "ui/UniqueHandle.h"
+#include "bench/Timing.h"
+#include "support/Uninstall.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 
 constexpr char kUninstall[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-constexpr int kRuns = 5;
+constexpr int kRounds = 15;
+constexpr int kBits = sizeof(void*) * 8;
 
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
-double Median(const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) times.push_back(Seconds(work));
-    std::sort(times.begin(), times.end());
-    return times[kRuns / 2];
-}
-
-// The least any reader must do: enumerate, open, ask the size, read, close.
+// The size-then-read loop over one view: enumerate, open, ask the size, read, close.
 void BareLoop() {
-    ui::UniqueHkey root;
+    win::UniqueHkey root;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstall, 0, KEY_READ, root.put()) != ERROR_SUCCESS)
         return;
     DWORD count = 0, longest = 0;
@@ -49,7 +35,7 @@ void BareLoop() {
         if (RegEnumKeyExA(root.get(), i, name.data(), &length, nullptr, nullptr, nullptr,
                           nullptr) != ERROR_SUCCESS)
             continue;
-        ui::UniqueHkey sub;
+        win::UniqueHkey sub;
         if (RegOpenKeyExA(root.get(), name.data(), 0, KEY_READ, sub.put()) != ERROR_SUCCESS)
             continue;
         DWORD type = 0, size = 0;
@@ -63,46 +49,37 @@ void BareLoop() {
     }
 }
 
-void RegQuery() {
-    ui::UniqueFile nul(
-        CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = nul.get();
-    PROCESS_INFORMATION pi{};
-    std::string command = std::string("reg.exe query \"HKLM\\") + kUninstall + "\" /s";
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
-                        &pi))
-        return;
-    ui::UniqueKernelHandle process(pi.hProcess), thread(pi.hThread);
-    WaitForSingleObject(process.get(), INFINITE);
+std::string PerEntry(const bench::Samples& samples, int entries) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f/%.1f", samples.Min() * 1e6 / entries,
+                  samples.Median() * 1e6 / entries);
+    return text;
 }
 
 }  // namespace
 
 int main() {
-    auto app = driver::MakeQuorvinApplication();
-
-    std::printf("%8s %16s %16s %16s %12s\n", "entries", "BuildReport", "bare loop", "reg query /s",
-                "ratio");
-    std::printf("%8s %16s %16s %16s %12s\n", "", "(us/entry)", "(us/entry)", "(us/entry)",
-                "build/bare");
-    for (int entries : {100, 1000, 10000}) {
-        driver::ResetUninstallKey();
+    std::printf("%d-bit: us per entry, min/median of %d rounds\n", kBits, kRounds);
+    std::printf("%7s %11s %11s %10s\n", "entries", "build", "bare loop", "build/bare");
+    for (int entries : {1000, 10000}) {
+        driver::ResetUninstallKeys();
         for (int i = 0; i < entries; ++i) {
             char key[32], name[64];
             wsprintfA(key, "{%08d-app}", i);
             wsprintfA(name, "  Application %d 表計算ソフト  ", i);
             driver::AddDisplayName(key, name);
         }
-        std::vector<std::string> lines;
-        BuildInstalledApplicationsReport(lines);  // warm the registry once
-        double build = Median([&] { BuildInstalledApplicationsReport(lines); });
-        double bare = Median(BareLoop);
-        double reg = Median(RegQuery);
-        std::printf("%8d %16.2f %16.2f %16.2f %12.3f\n", entries, build * 1e6 / entries,
-                    bare * 1e6 / entries, reg * 1e6 / entries, build / bare);
+        bench::Samples build, bare, ratio;
+        BareLoop();  // warm the registry once
+        for (int round = 0; round < kRounds; ++round) {
+            double b = bench::Seconds([] { BuildInstalledApplicationsReport(); });
+            double l = bench::Seconds(BareLoop);
+            build.Add(b);
+            bare.Add(l);
+            ratio.Add(b / l);
+        }
+        std::printf("%7d %11s %11s %10.2f\n", entries, PerEntry(build, entries).c_str(),
+                    PerEntry(bare, entries).c_str(), ratio.Median());
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-// The runtime's text helpers.
+// Text helpers for byte strings in the ANSI code page.
 #include "lib/SysText.h"
 
 namespace lib {
@@ -10,11 +10,11 @@ bool IsTrimmed(char c) {
 
 }  // namespace
 
-std::string Trim(const std::string& text) {
-    std::string::size_type first = 0, last = text.size();
+std::string Trim(std::string_view text) {
+    std::size_t first = 0, last = text.size();
     while (first < last && IsTrimmed(text[first])) ++first;
     while (last > first && IsTrimmed(text[last - 1])) --last;
-    return text.substr(first, last - first);
+    return std::string(text.substr(first, last - first));
 }
 
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> arguments) {

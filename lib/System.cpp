@@ -1,8 +1,10 @@
-// The runtime's object model.
+// The object model the library builds on.
 #include "lib/System.h"
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <limits>
 
 namespace lib {
 namespace {
@@ -68,6 +70,8 @@ TClass EConvertError::StaticClass() {
 }
 
 int StrToInt(const std::string& text) {
+    constexpr long long kMagnitudeLimit =
+        -static_cast<long long>(std::numeric_limits<std::int32_t>::min());
     std::size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -79,10 +83,12 @@ int StrToInt(const std::string& text) {
             break;
         }
         value = value * 10 + (text[i] - '0');
-        if (value > 2147483648LL) digits = false;
+        // Past the largest magnitude any 32-bit integer has: stop before it can overflow.
+        if (value > kMagnitudeLimit) digits = false;
     }
     if (negative) value = -value;
-    if (!digits || value > 2147483647LL || value < -2147483648LL)
+    if (!digits || value > std::numeric_limits<std::int32_t>::max() ||
+        value < std::numeric_limits<std::int32_t>::min())
         throw EConvertError("'" + text + "' は整数ではありません");
     return static_cast<int>(value);
 }

@@ -1,4 +1,5 @@
-// The runtime's object model that the library builds on.
+// The object model the library builds on: class values, objects, components and the general
+// exception.
 //
 // A class value (TClass) is a pointer to one static TClassInfo per class: it carries the
 // class's own name as the library spells it (never a compiler-mangled name) and its parent,
@@ -63,7 +64,7 @@ class TComponent : public TObject {
     std::vector<TComponent*> owned_;
 };
 
-// The runtime's general exception: a message text (and a help-context number nobody reads).
+// The general exception: a message text (and a help-context number nobody reads).
 // Every instance is counted, so tests can prove that none is left behind.
 class Exception : public std::exception, public TObject {
   public:
@@ -87,7 +88,7 @@ class Exception : public std::exception, public TObject {
     std::string message_;
 };
 
-// The runtime's error for a text that is not an integer.
+// The error for a text that is not an integer.
 class EConvertError : public Exception {
   public:
     using Exception::Exception;

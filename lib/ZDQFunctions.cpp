@@ -21,16 +21,21 @@ std::string TextIn(const char* buffer, std::size_t capacity) {
 
 }  // namespace
 
+// The library's fixed buffers for the two names: a user name may take one byte less than the
+// buffer holds.
+constexpr DWORD kNameBufferBytes = 256;
+constexpr DWORD kUserNameCapacity = kNameBufferBytes - 1;
+
 std::string GetLocalComputerName() {
-    char buffer[256];
+    char buffer[kNameBufferBytes];
     DWORD size = sizeof buffer;
     if (!GetComputerNameA(buffer, &size)) return std::string();
     return TextIn(buffer, sizeof buffer);
 }
 
 std::string GetLogonUserName() {
-    std::vector<char> buffer(256);
-    DWORD size = 255;
+    std::vector<char> buffer(kNameBufferBytes);
+    DWORD size = kUserNameCapacity;
     if (!GetUserNameA(buffer.data(), &size)) return std::string();
     return TextIn(buffer.data(), buffer.size());
 }
@@ -72,8 +77,9 @@ std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item) {
 
 namespace {
 
+// The box's result always replaces the caller's default result, which is therefore unused.
 int ShowThroughPresenter(const std::exception& e, int iTimeoutSec, bool iShowCountdown,
-                         HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
+                         HWND iActivateWnd, const std::string& iCaption) {
     if (!gMPObject)
         throw ECIncompleteCode(
             "CExceptionMsg 関数の動作に必要な gMPObject のインスタンスが初期化されていません");
@@ -83,23 +89,19 @@ int ShowThroughPresenter(const std::exception& e, int iTimeoutSec, bool iShowCou
     gMPObject->TimeoutSec = iTimeoutSec;
     gMPObject->ShowCountdown = iShowCountdown;
     gMPObject->ActivateWnd = iActivateWnd;
-    int result = iDefaultResult;
-    result = gMPObject->ShowMsgBox(e);
-    return result;
+    return gMPObject->ShowMsgBox(e);
 }
 
 }  // namespace
 
 int CExceptionMsg(std::unique_ptr<std::exception> iException, int iTimeoutSec, bool iShowCountdown,
-                  HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
-    return ShowThroughPresenter(*iException, iTimeoutSec, iShowCountdown, iActivateWnd,
-                                iDefaultResult, iCaption);
+                  HWND iActivateWnd, int /*iDefaultResult*/, const std::string& iCaption) {
+    return ShowThroughPresenter(*iException, iTimeoutSec, iShowCountdown, iActivateWnd, iCaption);
 }
 
 int CExceptionMsg(const std::exception& iException, int iTimeoutSec, bool iShowCountdown,
-                  HWND iActivateWnd, int iDefaultResult, const std::string& iCaption) {
-    return ShowThroughPresenter(iException, iTimeoutSec, iShowCountdown, iActivateWnd,
-                                iDefaultResult, iCaption);
+                  HWND iActivateWnd, int /*iDefaultResult*/, const std::string& iCaption) {
+    return ShowThroughPresenter(iException, iTimeoutSec, iShowCountdown, iActivateWnd, iCaption);
 }
 
 void ResetScreenCursor() {

@@ -38,8 +38,8 @@ enum TVersionInfoItem {
 };
 
 // One string of a program file's version record, read through its first translation and
-// trimmed: "" when the file has no record or the record no such item. Throws the runtime's
-// general exception when the record has no translation entry.
+// trimmed: "" when the file has no record or the record no such item. Throws lib::Exception
+// when the record has no translation entry.
 std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item);
 
 // ---- Messages
@@ -54,7 +54,8 @@ std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item);
 int CExceptionMsg(std::unique_ptr<std::exception> iException, int iTimeoutSec = -1,
                   bool iShowCountdown = false, HWND iActivateWnd = nullptr, int iDefaultResult = 0,
                   const std::string& iCaption = std::string());
-// This form shows the exception that the caller is handling; it stays the runtime's to free.
+// This form shows the exception that the caller is handling; it is not freed here, the
+// handler's end frees it.
 int CExceptionMsg(const std::exception& iException, int iTimeoutSec = -1,
                   bool iShowCountdown = false, HWND iActivateWnd = nullptr, int iDefaultResult = 0,
                   const std::string& iCaption = std::string());

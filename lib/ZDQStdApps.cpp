@@ -2,13 +2,20 @@
 #include "lib/ZDQStdApps.h"
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "lib/ZDQFunctions.h"
 #include "lib/ZDQGlobalVars.h"
 #include "lib/ZDQTimer.h"
 #include "ui/Application.h"
+#include "win/WindowClass.h"
+
+namespace {
+
+constexpr UINT kTickMs = 1000;
+constexpr char kMessageBoxClass[] = "#32770";
+
+}  // namespace
 
 lib::TClass TCMPObject_StdApps::StaticClass() {
     return lib::ClassOf<TCMPObject_StdApps, TCMPObject>("TCMPObject_StdApps");
@@ -23,7 +30,7 @@ int TCMPObject_StdApps::ShowMsgBox(const std::exception& E) {
     if (TimeoutSec >= 0) {
         TickCount = 0;
         timer.reset(TCTimer::CreateDisabled(nullptr));
-        timer->SetInterval(1000);
+        timer->SetInterval(kTickMs);
         timer->OnTimer = [this](lib::TObject* sender) { TimerTick(sender); };
         timer->SetEnabled(true);
     }
@@ -50,13 +57,17 @@ void TCMPObject_StdApps::TimerTick(lib::TObject*) {
     }
 }
 
-BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM) {
-    if (!gMPObject) return FALSE;
+// No exception may cross into the system: a failure ends the search with nothing found.
+BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM) noexcept {
+    const ui::Application* app = ui::Application::Find();
+    if (!gMPObject || !app) return FALSE;
     HWND owner = GetWindow(hwnd, GW_OWNER);
-    if (!owner || owner != ui::Application::Current().Handle()) return TRUE;
-    char className[512] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0) return TRUE;
+    if (!owner || owner != app->Handle()) return TRUE;
+    try {
+        if (win::WindowClassName(hwnd) != kMessageBoxClass) return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
     gMPObject->DialogWnd = hwnd;
     return FALSE;
 }
@@ -64,5 +75,3 @@ BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM) {
 void InitializeZDQStdApps() {
     if (!gMPObject) gMPObject.reset(new TCMPObject_StdApps(nullptr));
 }
-
-void FinalizeZDQStdApps() {}

@@ -17,7 +17,6 @@ class TCMPObject_StdApps : public TCMPObject {
 
 // Enumeration callback that finds the open box: a dialog-class window owned by the
 // application's window. It writes to gMPObject.
-BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM lParam);
+BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM lParam) noexcept;
 
 void InitializeZDQStdApps();
-void FinalizeZDQStdApps();

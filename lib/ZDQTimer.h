@@ -5,15 +5,15 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include "lib/System.h"
-#include "ui/UniqueHandle.h"
 
 class TCTimer : public lib::TComponent {
   public:
     using TNotifyEvent = std::function<void(lib::TObject* Sender)>;
 
-    // Starts enabled, like the framework's timer (there is no design environment here).
+    // Starts enabled: there is no design environment in which it would start disabled.
     explicit TCTimer(lib::TComponent* owner);
     // Always starts disabled.
     static TCTimer* CreateDisabled(lib::TComponent* owner);
@@ -29,11 +29,12 @@ class TCTimer : public lib::TComponent {
     TNotifyEvent OnTimer;
 
   private:
+    class TickWindow;
+
     TCTimer(lib::TComponent* owner, bool enabled);
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void Update();
 
     UINT interval_ = 1000;
     bool enabled_;
-    ui::UniqueHwnd window_;  // message-only window that receives the ticks
+    std::unique_ptr<TickWindow> window_;  // message-only window that receives the ticks
 };

@@ -13,8 +13,8 @@ LibraryUnits::LibraryUnits() {
     InitializeZDQStdApps();
 }
 
+// ZDQStdApps has nothing to stop: the presenter is ZDQGlobalVars' to free.
 LibraryUnits::~LibraryUnits() {
-    FinalizeZDQStdApps();
     FinalizeZDQGlobalVars();
     FinalizeZDQException();
 }

@@ -4,11 +4,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-. scripts/wine-env.sh
 
 bash scripts/install-deps.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j"$(nproc)" >/dev/null
+. scripts/wine-env.sh
 
 if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'TXT'

@@ -2,30 +2,18 @@
 # Renders what a user sees of the shipped 32-bit Quorvin's windows, title bars and Japanese
 # texts included, under a private Xvfb:
 #   bash scripts/screenshot.sh [main|about] [out.png]   (default: main, build/<window>.png)
-set -eu
+set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-. "$root/scripts/wine-env.sh"
+cd "$root"
 which=${1:-main}
 out=${2:-$root/build/$which-window.png}
 build=$root/build/win32
 
-bash "$root/scripts/install-deps.sh"
-cmake --preset win32 >/dev/null && cmake --build --preset win32 -j"$(nproc)" >/dev/null
-quorvin_make_prefix "$build/wine-template" test
-
-run=$(mktemp -d)
-cleanup() {
-  WINEPREFIX="$run/prefix" TMPDIR="$run/tmp" wineserver -k </dev/null >/dev/null 2>&1 || true
-  quorvin_stop_xvfb
-  rm -rf "$run"
-}
-trap cleanup EXIT
-cp -a "$build/wine-template/." "$run/prefix/"
-rm -f "$run/prefix/wineserver"
-mkdir -p "$run/tmp"
-export WINEPREFIX=$run/prefix TMPDIR=$run/tmp
-quorvin_start_xvfb "$run"
-wineserver -p5 </dev/null >/dev/null 2>&1
+bash scripts/install-deps.sh
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j"$(nproc)" >/dev/null
+. scripts/wine-env.sh
+quorvin_enter_run_prefix "$build" display
 
 "$WINE64" "$build/Quorvin.exe" </dev/null >/dev/null 2>&1 &
 
@@ -38,7 +26,7 @@ fi
 # Wait for the window to be drawn, then crop the screen to it with a small margin.
 geometry=
 for _ in $(seq 100); do
-  id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk '{print $1}' | head -n1)
+  id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk '{print $1}' | head -n1 || true)
   if [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; then
     sleep 1
     geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
@@ -47,7 +35,7 @@ for _ in $(seq 100); do
   fi
   sleep 0.1
 done
-[ -n "$geometry" ] || { echo "The main window did not appear." >&2; exit 1; }
+[ -n "$geometry" ] || { echo "The window did not appear." >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 xwd -root -silent | convert xwd:- -crop "$geometry" +repage "png:$out"
 echo "$out"

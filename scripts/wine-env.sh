@@ -1,4 +1,6 @@
-# Sourced by the scripts that run Quorvin under Wine: the environment and the prefix set-up.
+# Sourced by the scripts that run Quorvin under Wine: the environment, the prefix set-up and
+# the throwaway copy of a prefix that one run works in.
+set -euo pipefail
 
 export WINE64=/usr/lib/wine/wine64
 export WINEARCH=win64
@@ -21,10 +23,10 @@ quorvin_configure_prefix() {
     "${reg[@]}" 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
   fi
   # The caption buttons' glyphs.
-  cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
   # A new prefix links the user folders to $HOME; real folders keep the program out of it.
   local link
-  find "$prefix/drive_c/users" -mindepth 2 -maxdepth 2 -type l 2>/dev/null | while read -r link; do
+  find "$prefix/drive_c/users" -mindepth 2 -maxdepth 2 -type l | while read -r link; do
     rm -f "$link" && mkdir -p "$link"
   done
 }
@@ -35,7 +37,8 @@ quorvin_prefix_ready() {
   [ -f "$1/.quorvin-ready" ] && [ -d "$1/drive_c/windows/syswow64" ]
 }
 
-# Makes a prefix (once) at the given path; safe to call from parallel runs.
+# Makes a prefix (once) at the given path; safe to call from parallel runs. Only a prefix that
+# was made completely is marked ready.
 quorvin_make_prefix() {
   local prefix=$1 mode=${2:-}
   mkdir -p "$(dirname "$prefix")"
@@ -43,42 +46,81 @@ quorvin_make_prefix() {
     flock 9
     quorvin_prefix_ready "$prefix" && exit 0
     rm -rf "$prefix" "$prefix.tmp"
-    local tmp
     tmp=$(mktemp -d)
+    trap 'WINEPREFIX="$prefix.tmp" TMPDIR="$tmp" wineserver -k </dev/null >/dev/null 2>&1 || true
+          rm -rf "$tmp"' EXIT
     export TMPDIR=$tmp WINEPREFIX=$prefix.tmp
     mkdir -p "$WINEPREFIX"
     # Started here with no output attached, so that it holds no caller's pipe open.
     wineserver -p5 </dev/null >/dev/null 2>&1
-    "$WINE64" wineboot -i </dev/null >/dev/null 2>&1
+    if ! "$WINE64" wineboot -i </dev/null >/dev/null 2>&1; then
+      echo "wineboot could not make a prefix in $prefix.tmp" >&2
+      exit 1
+    fi
     quorvin_configure_prefix "$WINEPREFIX" "$mode"
     wineserver -k </dev/null >/dev/null 2>&1 || true
     wineserver -w </dev/null >/dev/null 2>&1 || true
-    rm -rf "$tmp"
-    mv "$prefix.tmp" "$prefix"
-    if [ ! -d "$prefix/drive_c/windows/syswow64" ]; then
+    if [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
       echo "Wine made a prefix without syswow64: is wine32:i386 installed?" >&2
       exit 1
     fi
+    mv "$prefix.tmp" "$prefix"
     touch "$prefix/.quorvin-ready"
   ) 9>"$prefix.lock"
 }
 
-# Starts a private Xvfb and exports its DISPLAY; the caller stops it with quorvin_stop_xvfb.
+# Starts a private Xvfb and exports its DISPLAY; fails when no display comes up. The caller
+# stops it with quorvin_stop_xvfb.
 quorvin_start_xvfb() {
-  local dir=$1
+  local dir=$1 i
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" </dev/null >/dev/null 2>&1 &
   QUORVIN_XVFB_PID=$!
-  local i
   for i in $(seq 100); do
     [ -s "$dir/display" ] && break
     sleep 0.05
   done
+  if [ ! -s "$dir/display" ]; then
+    echo "Xvfb did not come up" >&2
+    quorvin_stop_xvfb
+    return 1
+  fi
   export DISPLAY=":$(head -n1 "$dir/display")"
 }
 
 quorvin_stop_xvfb() {
   [ -n "${QUORVIN_XVFB_PID:-}" ] || return 0
-  kill "$QUORVIN_XVFB_PID" 2>/dev/null
-  wait "$QUORVIN_XVFB_PID" 2>/dev/null
+  kill "$QUORVIN_XVFB_PID" 2>/dev/null || true
+  wait "$QUORVIN_XVFB_PID" 2>/dev/null || true
   QUORVIN_XVFB_PID=
+}
+
+# Works in a throwaway copy of a build tree's prefix (made once, for tests) until the script
+# ends: exports WINEPREFIX and TMPDIR, starts the Wine server, and with "display" a private
+# Xvfb. Everything it starts is stopped, and the copy deleted, when the script exits.
+quorvin_enter_run_prefix() {
+  local build=$1 display=${2:-}
+  quorvin_make_prefix "$build/wine-template" test
+  QUORVIN_RUN=$(mktemp -d "${TMPDIR:-/tmp}/quorvin-run.XXXXXX")
+  trap quorvin_leave_run_prefix EXIT
+  trap 'exit 143' TERM INT
+  cp -a "$build/wine-template/." "$QUORVIN_RUN/prefix/"
+  # Debian's loader writes this file, which pins the server's socket to the template's.
+  rm -f "$QUORVIN_RUN/prefix/wineserver"
+  mkdir -p "$QUORVIN_RUN/tmp"
+  export WINEPREFIX=$QUORVIN_RUN/prefix TMPDIR=$QUORVIN_RUN/tmp
+  if [ "$display" = display ]; then
+    quorvin_start_xvfb "$QUORVIN_RUN"
+  else
+    unset DISPLAY
+  fi
+  # Started here so that it does not hold the caller's output pipe open.
+  wineserver -p5 </dev/null >/dev/null 2>&1
+}
+
+quorvin_leave_run_prefix() {
+  [ -n "${QUORVIN_RUN:-}" ] || return 0
+  WINEPREFIX="$QUORVIN_RUN/prefix" TMPDIR="$QUORVIN_RUN/tmp" wineserver -k </dev/null >/dev/null 2>&1 || true
+  quorvin_stop_xvfb
+  rm -rf "$QUORVIN_RUN"
+  QUORVIN_RUN=
 }

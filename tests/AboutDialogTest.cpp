@@ -9,11 +9,12 @@
 #include <string>
 #include <thread>
 
+#include "resources/Product.h"
 #include "about/CAboutForm.h"
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "tests/AboutView.h"
-#include "tests/driver/BoxRecorder.h"
-#include "tests/driver/Driver.h"
+#include "support/BoxRecorder.h"
+#include "support/Driver.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ TEST_F(AboutDialog, ReportsAMissingVersionRecordAndStillShowsTheDialog) {
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].view.text, "'' は整数ではありません.");
     EXPECT_EQ(seen[0].view.icon, driver::BoxIcon::Error);
-    EXPECT_EQ(seen[0].view.caption, "Quorvin");
+    EXPECT_EQ(seen[0].view.caption, QUORVIN_PROGRAM_NAME);
     EXPECT_EQ(v.caption, " のバージョン情報");
     EXPECT_EQ(v.name.text, "");
     // The base re-layout did not run: the stored layout shows.

@@ -4,8 +4,8 @@
 #include <thread>
 
 #include "about/ZDQBaseCommonAboutForm.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/TestApplication.h"
+#include "support/Driver.h"
+#include "support/TestApplication.h"
 
 namespace aboutview {
 namespace {

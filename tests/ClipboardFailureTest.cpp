@@ -8,8 +8,8 @@
 
 #include "app/ReportOutput.h"
 #include "lib/System.h"
-#include "tests/driver/Clipboard.h"
-#include "ui/UniqueHandle.h"
+#include "support/Clipboard.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ class ClipboardFailure : public ::testing::Test {
     }
 
     driver::ClipboardHolder holder;
-    ui::UniqueHwnd window;
+    win::UniqueHwnd window;
     HWND owner = nullptr;
 };
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "tests/OutputFixture.h"
-#include "tests/driver/Clipboard.h"
-#include "tests/driver/Uninstall.h"
+#include "support/Clipboard.h"
+#include "support/Uninstall.h"
 
 namespace {
 

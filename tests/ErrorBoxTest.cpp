@@ -8,8 +8,9 @@
 #include <string>
 #include <thread>
 
-#include "tests/driver/Driver.h"
-#include "tests/driver/TestApplication.h"
+#include "resources/Product.h"
+#include "support/Driver.h"
+#include "support/TestApplication.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -17,19 +18,11 @@ namespace {
 
 constexpr int kThrowButton = 100;
 
-constexpr ui::FormSpec kForm = {
-    "TTestForm",
-    "テスト",
-    200,
-    60,
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-    0,
-    "ＭＳ Ｐゴシック",
-    12,
-    SHIFTJIS_CHARSET,
+constexpr ui::FormLayout kLayout = {
+    "TTestForm", "テスト", 200, 60, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, kFormFont,
 };
 
-constexpr ui::ControlSpec kControls[] = {
+constexpr ui::ControlRow kControls[] = {
     {"btnThrow", kThrowButton, ui::ControlKind::Button, "投げる(&T)", 8, 8, 100, 25, 0,
      ui::kDefaultButton, nullptr},
 };
@@ -37,7 +30,7 @@ constexpr ui::ControlSpec kControls[] = {
 // A form whose button raises whatever the test asks for.
 class ThrowingForm : public ui::Form {
   public:
-    ThrowingForm() : ui::Form(kForm, kControls, std::size(kControls)) {}
+    ThrowingForm() : ui::Form(kLayout, kControls, std::size(kControls)) {}
     void (*raise)() = nullptr;
 
   protected:
@@ -87,7 +80,7 @@ ThrowingForm* ErrorBox::form = nullptr;
 TEST_F(ErrorBox, ShowsTheMessageWithAFullStopTheErrorIconAndTheTitle) {
     driver::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("作成できません"); });
     EXPECT_EQ(box.text, "作成できません.");
-    EXPECT_EQ(box.caption, "Quorvin");
+    EXPECT_EQ(box.caption, QUORVIN_PROGRAM_NAME);
     EXPECT_EQ(box.icon, driver::BoxIcon::Error);
     EXPECT_EQ(box.owner, app->Handle());
 }

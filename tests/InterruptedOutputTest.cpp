@@ -8,13 +8,12 @@
 #include <string>
 
 #include "tests/OutputFixture.h"
-#include "tests/driver/Clipboard.h"
-#include "tests/driver/Uninstall.h"
+#include "support/Clipboard.h"
+#include "support/Uninstall.h"
 
 namespace {
 
 using namespace output;
-using Interrupted = OutputFixture;
 
 const std::string kPrevious("previous\0", 9);
 
@@ -27,6 +26,21 @@ void SeedABuildThatStopsWithAMessage() {
 std::string ClipboardStart() {
     return driver::ReadClipboardBlock().substr(0, kPrevious.size());
 }
+
+class Interrupted : public OutputFixture {
+  protected:
+    // With "previous" on the clipboard, starts a copy whose first build stops with a message;
+    // the message box, left open.
+    HWND CopyUntilTheFirstBuildMessage() {
+        EXPECT_TRUE(holder.Put("previous"));
+        SeedABuildThatStopsWithAMessage();
+        Start();
+        driver::Click(Button(kCopyButton));
+        return WaitForBox();
+    }
+
+    driver::ClipboardHolder holder;
+};
 
 TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpWritesNoFile) {
     SeedABuildThatStopsWithAMessage();
@@ -45,12 +59,7 @@ TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpWritesNoFile) {
 }
 
 TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpCopiesNothing) {
-    driver::ClipboardHolder holder;
-    ASSERT_TRUE(holder.Put("previous"));
-    SeedABuildThatStopsWithAMessage();
-    Start();
-    driver::Click(Button(kCopyButton));
-    HWND box = WaitForBox();
+    HWND box = CopyUntilTheFirstBuildMessage();
     ASSERT_NE(box, nullptr);
     PostMessageA(window, WM_CLOSE, 0, 0);
     driver::Answer(box, IDOK);
@@ -60,12 +69,7 @@ TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpCopiesNothing) {
 }
 
 TEST_F(Interrupted, AnEmptySecondBuildCopiesNothingAndSaysNothing) {
-    driver::ClipboardHolder holder;
-    ASSERT_TRUE(holder.Put("previous"));
-    SeedABuildThatStopsWithAMessage();
-    Start();
-    driver::Click(Button(kCopyButton));
-    HWND box = WaitForBox();
+    HWND box = CopyUntilTheFirstBuildMessage();
     ASSERT_NE(box, nullptr);
     // Gone while the first build's message is up: the second build finds nothing.
     driver::RemoveUninstallKeys();
@@ -90,7 +94,6 @@ TEST_F(Interrupted, TwoClicksAtOnceOpenOneSaveDialog) {
 }
 
 TEST_F(Interrupted, TwoClicksAtOnceCopyOnceWithOneMessage) {
-    driver::ClipboardHolder holder;
     driver::AddDisplayName("1", "App");
     Start();
     driver::Click(Button(kCopyButton));

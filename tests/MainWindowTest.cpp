@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "resources/Product.h"
 #include "about/ZDQBaseCommonAboutForm.h"
-#include "resources/ResourceIds.h"
-#include "tests/driver/Driver.h"
-#include "ui/GdiGuards.h"
+#include "support/Driver.h"
+#include "win/GdiGuards.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ const ExpectedControl kExpected[] = {
 
 // Width of a text in the window's font, measured the same way in this process.
 int TextWidth(const std::string& text) {
-    ui::UniqueHfont font(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
-    ui::WindowDc dc(nullptr);
-    ui::SelectedObject selected(dc.get(), font.get());
+    win::UniqueHfont font(CreateFontA(-kFormFont.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                      kFormFont.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      DEFAULT_QUALITY, DEFAULT_PITCH, kFormFont.face));
+    win::WindowDc dc(nullptr);
+    win::SelectedObject selected(dc.get(), font.get());
     RECT r{0, 0, 0, 0};
     DrawTextA(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return r.right;
@@ -180,8 +180,8 @@ TEST_F(MainWindow, AboutShowsTheStoredFactsAndLeavesTheWindowAsItWas) {
     driver::Click(Button("About.."));
     HWND about = program.WaitForWindow("T_ZDQGUICommonAboutForm", "Quorvin のバージョン情報");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblProductName)), "Quorvin");
-    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblProductVersion)), "1.0.0.0");
+    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblProductName)), QUORVIN_PROGRAM_NAME);
+    EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblProductVersion)), QUORVIN_VERSION_TEXT);
     EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblCompanyName)), QUORVIN_COMPANY_NAME);
     EXPECT_EQ(driver::Text(GetDlgItem(about, Id::idLblCopyright)), QUORVIN_COPYRIGHT);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, Id::idImgAppIcon)));

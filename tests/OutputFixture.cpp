@@ -4,7 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/driver/Uninstall.h"
+#include "resources/Product.h"
+#include "support/Uninstall.h"
 
 namespace output {
 
@@ -31,16 +32,6 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string SystemErrorText(DWORD code) {
-    char buffer[1024] = {};
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                             code, 0, buffer, sizeof buffer, nullptr);
-    std::string text(buffer, n);
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
-        text.pop_back();
-    return text;
-}
-
 void OutputFixture::SetUp() {
     driver::ResetUninstallKeys();
     char temp[MAX_PATH];
@@ -63,7 +54,7 @@ HWND OutputFixture::OpenSaveDialog() {
 }
 
 HWND OutputFixture::WaitForBox() {
-    return driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
+    return driver::WaitForWindow(program->Pid(), "#32770", QUORVIN_PROGRAM_NAME);
 }
 
 driver::MessageBoxView OutputFixture::NextBox(bool* mainVisible) {

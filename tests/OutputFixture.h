@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/driver/Driver.h"
+#include "support/Driver.h"
 
 namespace output {
 
@@ -25,9 +25,6 @@ extern const char kSaveButton[];
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
-// The system's text for an error code as the program quotes it: without the line break and
-// full stop it ends with.
-std::string SystemErrorText(DWORD code);
 
 class OutputFixture : public ::testing::Test {
   protected:

@@ -6,9 +6,11 @@
 
 #include <string>
 
+#include "resources/Product.h"
 #include "tests/OutputFixture.h"
-#include "tests/driver/Clipboard.h"
-#include "tests/driver/Uninstall.h"
+#include "support/Clipboard.h"
+#include "support/Uninstall.h"
+#include "win/ErrorText.h"
 
 namespace {
 
@@ -79,7 +81,7 @@ TEST_F(Output, ReportsAFileThatCannotBeCreated) {
 
     driver::MessageBoxView box = NextBox();
     EXPECT_EQ(box.text, "ファイル \"" + folder + "\\missing\\out.txt\". " +
-                            SystemErrorText(ERROR_PATH_NOT_FOUND) + " を作成できません.");
+                            win::SystemErrorText(ERROR_PATH_NOT_FOUND) + " を作成できません.");
     EXPECT_EQ(box.icon, driver::BoxIcon::Error);
     ExpectStillWaiting();
     ExitNormally();
@@ -96,7 +98,8 @@ TEST_F(Output, NamesTheFileThatCannotBeCreatedExactlyAsChosen) {
         std::string path = folder + "\\nodir\\" + name;
         driver::EnterFileName(dialog, path);
         EXPECT_EQ(NextBox().text, "ファイル \"" + path + ".txt\". " +
-                                      SystemErrorText(ERROR_PATH_NOT_FOUND) + " を作成できません.")
+                                      win::SystemErrorText(ERROR_PATH_NOT_FOUND) +
+                                      " を作成できません.")
             << name;
     }
     ExpectStillWaiting();
@@ -128,7 +131,7 @@ TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     Start();
     driver::Click(Button(kCopyButton));
 
-    HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
+    HWND box = driver::WaitForWindow(program->Pid(), "#32770", QUORVIN_PROGRAM_NAME);
     ASSERT_NE(box, nullptr);
     EXPECT_FALSE(IsWindowVisible(window)) << "the main window is hidden before the message";
     std::string block = driver::ReadClipboardBlock();
@@ -153,9 +156,20 @@ TEST_F(Output, CopiesAPartialReportAfterShowingTheBuildErrorTwice) {
     Start();
     driver::Click(Button(kCopyButton));
 
+    // The plain message dialog: no icon, the title as caption, centred on the screen.
+    HWND first = WaitForBox();
+    ASSERT_NE(first, nullptr);
+    driver::MessageBoxView view = driver::ReadMessageBox(first);
+    EXPECT_EQ(view.text, kBadType);
+    EXPECT_EQ(view.icon, driver::BoxIcon::None);
+    RECT r{};
+    GetWindowRect(first, &r);
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 2);
+    EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 2);
+    driver::Answer(first, IDOK);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(first); }));
     EXPECT_EQ(NextBox().text, kBadType);
-    EXPECT_EQ(NextBox().text, kBadType);
-    HWND box = driver::WaitForWindow(program->Pid(), "#32770", "Quorvin");
+    HWND box = driver::WaitForWindow(program->Pid(), "#32770", QUORVIN_PROGRAM_NAME);
     ASSERT_NE(box, nullptr);
     std::string block = driver::ReadClipboardBlock();
     EXPECT_EQ(driver::ReadMessageBox(box).text, kCopied);

@@ -11,12 +11,13 @@
 #include <thread>
 #include <vector>
 
+#include "resources/Product.h"
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
 #include "lib/ZDQGlobalVars.h"
 #include "lib/ZDQUnits.h"
-#include "tests/driver/BoxRecorder.h"
-#include "tests/driver/TestApplication.h"
+#include "support/BoxRecorder.h"
+#include "support/TestApplication.h"
 #include "ui/Application.h"
 
 namespace {
@@ -95,7 +96,7 @@ std::unique_ptr<ui::Application> Presenter::app;
 TEST_F(Presenter, ShowsInformationWithTheInformationIconAndTheTitle) {
     driver::MessageBoxView box = Show(std::make_unique<ECInformation>("保存しました"));
     EXPECT_EQ(box.text, "保存しました");
-    EXPECT_EQ(box.caption, "Quorvin");
+    EXPECT_EQ(box.caption, QUORVIN_PROGRAM_NAME);
     EXPECT_EQ(box.icon, driver::BoxIcon::Information);
     EXPECT_EQ(box.owner, app->Handle());
     EXPECT_EQ(result, IDOK);
@@ -111,14 +112,14 @@ TEST_F(Presenter, ChoosesTheIconByTheExceptionsFlags) {
 }
 
 TEST_F(Presenter, FallsBackToTheTitleForABlankCaptionOnly) {
-    EXPECT_EQ(Show(std::make_unique<ECInformation>("a"), "   ").caption, "Quorvin");
-    EXPECT_EQ(Show(std::make_unique<ECInformation>("a"), "　 　").caption, "Quorvin");
+    EXPECT_EQ(Show(std::make_unique<ECInformation>("a"), "   ").caption, QUORVIN_PROGRAM_NAME);
+    EXPECT_EQ(Show(std::make_unique<ECInformation>("a"), "　 　").caption, QUORVIN_PROGRAM_NAME);
     EXPECT_EQ(Show(std::make_unique<ECInformation>("a"), " 見出し　").caption, " 見出し　");
 }
 
 TEST_F(Presenter, CountsDownInTheTitleAndClosesAfterTheTimeout) {
-    ui::UniqueHwnd other(CreateWindowExA(0, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                         nullptr, nullptr, nullptr, nullptr));
+    win::UniqueHwnd other(CreateWindowExA(0, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                          nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(app->Handle());
     CountdownWatcher watcher;
     CExceptionMsg(std::make_unique<ECInformation>("閉じます"), 3, true, other.get(), 0, "題");
@@ -135,7 +136,7 @@ TEST_F(Presenter, KeepsTheTitleWithoutCountdown) {
     CountdownWatcher watcher;
     CExceptionMsg(std::make_unique<ECInformation>("x"), 2, false, nullptr, 0, "");
     watcher.Join();
-    EXPECT_EQ(watcher.titles, std::vector<std::string>{"Quorvin"});
+    EXPECT_EQ(watcher.titles, std::vector<std::string>{QUORVIN_PROGRAM_NAME});
     EXPECT_GT(watcher.goneAt - watcher.openedAt, 1.5);
 }
 
@@ -149,8 +150,8 @@ TEST_F(Presenter, ZeroTimeoutClosesAtTheFirstTick) {
 }
 
 TEST_F(Presenter, ClosingASelfClosingBoxEarlyStopsItsTimer) {
-    ui::UniqueHwnd other(CreateWindowExA(0, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                         nullptr, nullptr, nullptr, nullptr));
+    win::UniqueHwnd other(CreateWindowExA(0, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                          nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(app->Handle());
     CountdownWatcher watcher(0.2);
     int closed = CExceptionMsg(std::make_unique<ECInformation>("x"), 3, true, other.get(), 0, "");
@@ -189,7 +190,7 @@ TEST_F(Presenter, ReportsAProviderOperationThatIsNotSupplied) {
     EXPECT_EQ(boxes[0].view.text,
               "TCMessageProvider_ZDQException クラスで未実装のメソッド Message が呼び出されました");
     EXPECT_EQ(boxes[0].view.icon, driver::BoxIcon::Error);
-    EXPECT_EQ(boxes[0].view.caption, "Quorvin");
+    EXPECT_EQ(boxes[0].view.caption, QUORVIN_PROGRAM_NAME);
 }
 
 TEST_F(Presenter, APresenterWithoutItsOperationsRaisesAndStillFreesTheException) {

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "resources/ResourceIds.h"
-#include "tests/driver/Driver.h"
+#include "support/Driver.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 
@@ -24,11 +25,11 @@ struct GroupIconHeader {
 class ProgramResources : public ::testing::Test {
   protected:
     void SetUp() override {
-        module = LoadLibraryExA((driver::ExeDir() + "\\Quorvin.exe").c_str(), nullptr,
-                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        program.reset(LoadLibraryExA((driver::ExeDir() + "\\Quorvin.exe").c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+        module = program.get();
         ASSERT_NE(module, nullptr);
     }
-    void TearDown() override { FreeLibrary(module); }
 
     const void* Resource(const char* name, LPCSTR type, DWORD* size = nullptr) const {
         HRSRC info = FindResourceA(module, name, type);
@@ -43,6 +44,7 @@ class ProgramResources : public ::testing::Test {
         return header ? *header : BITMAPINFOHEADER{};
     }
 
+    win::UniqueHmodule program;
     HMODULE module = nullptr;
 };
 

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/driver/Driver.h"
-#include "tests/driver/Uninstall.h"
+#include "resources/Product.h"
+#include "support/Driver.h"
+#include "support/Uninstall.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST(ShortWrite, IsReportedAsAWriteErrorAndTheWindowStays) {
     ASSERT_NE(dialog, nullptr);
     driver::EnterFileName(dialog, path);
 
-    HWND box = driver::WaitForWindow(program.Pid(), "#32770", "Quorvin");
+    HWND box = driver::WaitForWindow(program.Pid(), "#32770", QUORVIN_PROGRAM_NAME);
     ASSERT_NE(box, nullptr);
     driver::MessageBoxView view = driver::ReadMessageBox(box);
     EXPECT_EQ(view.text, "ストリームへの書き込みエラー.");

@@ -5,10 +5,10 @@
 #include <fstream>
 #include <string>
 
+#include "win/ModulePath.h"
+
 int main(int argc, char** argv) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
+    std::string folder = win::ModulePath();
     folder = folder.substr(0, folder.find_last_of('\\'));
     std::ofstream log(folder + "\\opened-addresses.txt", std::ios::app | std::ios::binary);
     for (int i = 1; i < argc; ++i) log << argv[i] << "\n";

@@ -6,8 +6,8 @@
 #include "lib/System.h"
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
-#include "resources/ResourceIds.h"
-#include "tests/driver/Driver.h"
+#include "resources/Product.h"
+#include "support/Driver.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ TEST(VersionInfo, ReadsEveryItemOfTheProgramsOwnRecord) {
                 break;
             case viFileVersion:
             case viProductVersion:
-                expected = "1.0.0.0";
+                expected = QUORVIN_VERSION_TEXT;
                 break;
             case viProductName:
-                expected = "Brindlex";
+                expected = QUORVIN_PRODUCT_NAME;
                 break;
             default:
                 break;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks that a build tree holds programs of its own architecture only: Quorvin.exe a GUI
-# program, and every test and benchmark program beside it of the same format and machine.
-#   check-executables.sh <build tree> <PE32|PE32+> <Intel 80386|x86-64>
+# program, and every test and benchmark program beside it of the same format and machine;
+# with a size limit, that Quorvin.exe keeps within it.
+#   check-executables.sh <build tree> <PE32|PE32+> <Intel 80386|x86-64> [<most bytes>]
 set -euo pipefail
-tree=$1 format=$2 machine=$3
+tree=$1 format=$2 machine=$3 most=${4:-}
 fail=0
 check() {
   local exe=$1 want=$2 got
@@ -22,4 +23,13 @@ for exe in "$tree"/*.exe; do
     case "$(file -b "$exe")" in *"$machine"*) ;; *) echo "FAILED: $exe: not $machine"; fail=1 ;; esac
   fi
 done
+if [ -n "$most" ]; then
+  size=$(stat -c %s "$tree/Quorvin.exe")
+  if [ "$size" -le "$most" ]; then
+    echo "ok: Quorvin.exe is $size bytes"
+  else
+    echo "FAILED: Quorvin.exe is $size bytes, more than $most"
+    fail=1
+  fi
+fi
 exit $fail

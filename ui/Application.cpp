@@ -9,19 +9,33 @@
 namespace ui {
 namespace {
 
-constexpr char kWindowClass[] = "TApplication";
-constexpr char kIconName[] = "MAINICON";
 Application* gCurrent = nullptr;
 
-LRESULT CALLBACK HiddenWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == kReleaseForm && gCurrent) {
-        gCurrent->DestroyForm(reinterpret_cast<Form*>(lParam));
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
+// Posted to the owner window to destroy a released form.
+constexpr UINT kReleaseForm = WM_APP + 0x100;
 
 }  // namespace
+
+// The hidden top-level window that owns the program's message boxes and destroys released
+// forms from the message loop.
+class Application::OwnerWindow : public Window {
+  public:
+    OwnerWindow(Application& application, HICON icon) : application_(application) {
+        WindowClass windowClass{"TApplication"};
+        windowClass.icon = icon;
+        Create(windowClass, {0, WS_POPUP, application.Title().c_str(), 0, 0, 0, 0, nullptr});
+    }
+
+  protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != kReleaseForm) return Window::HandleMessage(msg, wParam, lParam);
+        application_.DestroyForm(reinterpret_cast<Form*>(lParam));
+        return 0;
+    }
+
+  private:
+    Application& application_;
+};
 
 Application::Application() {
     if (gCurrent) throw std::logic_error("only one application object may exist");
@@ -38,30 +52,29 @@ Application& Application::Current() {
     return *gCurrent;
 }
 
-void Application::Initialize(HINSTANCE instance) {
-    instance_ = instance;
-    icon_.reset(
-        static_cast<HICON>(LoadImageA(instance, kIconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-    smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, kIconName, IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)));
+Application* Application::Find() noexcept {
+    return gCurrent;
+}
 
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = HiddenWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = icon_.get();
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("cannot register the application window class");
-    window_.reset(CreateWindowExA(0, kWindowClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, instance, nullptr));
-    if (!window_) throw std::runtime_error("cannot create the application window");
+void Application::Initialize(HINSTANCE instance, const char* iconName,
+                             std::string unknownErrorText) {
+    instance_ = instance;
+    unknownErrorText_ = std::move(unknownErrorText);
+    icon_.reset(
+        static_cast<HICON>(LoadImageA(instance, iconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    smallIcon_.reset(
+        static_cast<HICON>(LoadImageA(instance, iconName, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), 0)));
+    window_ = std::make_unique<OwnerWindow>(*this, icon_.get());
+}
+
+HWND Application::Handle() const {
+    return window_ ? window_->Handle() : nullptr;
 }
 
 void Application::SetTitle(const std::string& title) {
     title_ = title;
-    if (window_) SetWindowTextA(window_.get(), title_.c_str());
+    if (window_) SetWindowTextA(window_->Handle(), title_.c_str());
 }
 
 void Application::Adopt(std::unique_ptr<Form> form, bool mayBeMain) {
@@ -89,11 +102,11 @@ void Application::DestroyForms() noexcept {
 
 int Application::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
     ModalScope modal;
-    return ::MessageBoxA(window_.get(), text.c_str(), caption.c_str(), flags);
+    return ::MessageBoxA(Handle(), text.c_str(), caption.c_str(), flags);
 }
 
 void Application::ReleaseForm(Form* form) {
-    PostMessageA(window_.get(), kReleaseForm, 0, reinterpret_cast<LPARAM>(form));
+    PostMessageA(Handle(), kReleaseForm, 0, reinterpret_cast<LPARAM>(form));
 }
 
 void Application::DestroyForm(Form* form) noexcept {
@@ -114,20 +127,24 @@ void Application::ShowException(const std::exception& e) {
 }
 
 void Application::HandleException() noexcept {
+    // Nothing sensible is left to report with when the box itself fails; the program goes on.
     try {
         throw;
     } catch (const std::exception& e) {
         try {
             ShowException(e);
         } catch (...) {
-            // Nothing sensible is left to report with; the program goes on waiting.
         }
     } catch (...) {
         try {
-            ShowException(std::runtime_error("予期しないエラーが発生しました"));
+            ShowException(std::runtime_error(unknownErrorText_));
         } catch (...) {
         }
     }
+}
+
+void Application::ReportEscaped() noexcept {
+    if (Application* application = Find()) application->HandleException();
 }
 
 }  // namespace ui

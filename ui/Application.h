@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "ui/UniqueHandle.h"
+#include "ui/Window.h"
+#include "win/UniqueHandle.h"
 
 namespace ui {
 
 class Form;
-
-// Posted to the application's window to destroy a released form.
-constexpr UINT kReleaseForm = WM_APP + 0x100;
 
 class Application {
   public:
@@ -26,9 +24,13 @@ class Application {
     Application& operator=(const Application&) = delete;
 
     // The one instance of the process; it exists from the program body's start to its end.
+    // Current() throws when there is none; Find() answers nullptr, for code that must not throw.
     static Application& Current();
+    static Application* Find() noexcept;
 
-    void Initialize(HINSTANCE instance);
+    // The icon resource stands for the program in every form's title bar; the text is what the
+    // standard error box says of an error that carries no message of its own.
+    void Initialize(HINSTANCE instance, const char* iconName, std::string unknownErrorText);
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
@@ -36,7 +38,7 @@ class Application {
     HICON Icon() const { return icon_.get(); }
     HICON SmallIcon() const { return smallIcon_.get(); }
     // Hidden top-level window: owner of the message boxes shown and the clipboard opened.
-    HWND Handle() const { return window_.get(); }
+    HWND Handle() const;
 
     // Creates a form owned by the application; the first one created is the main form.
     template <typename F>
@@ -51,7 +53,6 @@ class Application {
     // Destroys an owned form once the messages already queued have been handled, so that it
     // is never destroyed inside one of its own handlers.
     void ReleaseForm(Form* form);
-    void DestroyForm(Form* form) noexcept;
     Form* MainForm() const { return mainForm_; }
 
     // Shows the main form and pumps messages until it has closed.
@@ -65,8 +66,14 @@ class Application {
     void ShowException(const std::exception& e);
     // Reports the exception being handled; for use inside a catch block only.
     void HandleException() noexcept;
+    // The same through the application of the process, if there is one: what a window
+    // procedure or a system callback does with an exception that must not cross into the
+    // system.
+    static void ReportEscaped() noexcept;
 
   private:
+    class OwnerWindow;
+
     template <typename F>
     F* Create(bool mayBeMain) {
         auto form = std::make_unique<F>();
@@ -75,13 +82,15 @@ class Application {
         return raw;
     }
     void Adopt(std::unique_ptr<Form> form, bool mayBeMain);
+    void DestroyForm(Form* form) noexcept;
     void DestroyForms() noexcept;
 
     HINSTANCE instance_ = nullptr;
     std::string title_;
-    UniqueHicon icon_;
-    UniqueHicon smallIcon_;
-    UniqueHwnd window_;
+    std::string unknownErrorText_;
+    win::UniqueHicon icon_;
+    win::UniqueHicon smallIcon_;
+    std::unique_ptr<OwnerWindow> window_;
     std::vector<std::unique_ptr<Form>> forms_;
     Form* mainForm_ = nullptr;
 };

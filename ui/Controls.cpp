@@ -4,21 +4,21 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/GdiGuards.h"
+#include "win/GdiGuards.h"
 
 namespace ui {
 namespace {
 
-DWORD StyleOf(const ControlSpec& spec) {
+DWORD StyleOf(const ControlRow& row) {
     DWORD style = WS_CHILD | WS_VISIBLE;
-    if (spec.tabOrder >= 0) style |= WS_TABSTOP;
-    switch (spec.kind) {
+    if (row.tabOrder >= 0) style |= WS_TABSTOP;
+    switch (row.kind) {
         case ControlKind::Label:
             return style | SS_LEFT | SS_NOPREFIX;
         case ControlKind::Button:
             // BS_NOTIFY lets the form move the default-button look with the focus.
             return style | BS_NOTIFY |
-                   ((spec.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+                   ((row.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         case ControlKind::Image:
             return style | SS_ICON | SS_CENTERIMAGE;
         case ControlKind::Memo:
@@ -40,53 +40,56 @@ const char* ClassOf(ControlKind kind) {
 
 // Glyph pixels of this colour are not drawn.
 constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
+// Room between a button's left edge and its glyph, in pixels.
+constexpr LONG kGlyphMargin = 4;
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font) {
-    DWORD exStyle = spec.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
+HWND CreateControl(HWND parent, const ControlRow& row, HFONT font) {
+    DWORD exStyle = row.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
     HWND hwnd = CreateWindowExA(
-        exStyle, ClassOf(spec.kind), spec.text, StyleOf(spec), spec.left, spec.top, spec.width,
-        spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+        exStyle, ClassOf(row.kind), row.text, StyleOf(row), row.left, row.top, row.width,
+        row.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-    if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + spec.name);
+    if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + row.name);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    FitLabel(hwnd, spec, font);
+    FitLabel(hwnd, row, font);
     return hwnd;
 }
 
-void FitLabel(HWND label, const ControlSpec& spec, HFONT font) {
-    if (!(spec.flags & kAutoSize)) return;
+void FitLabel(HWND label, const ControlRow& row, HFONT font) {
+    if (!(row.flags & kAutoSize)) return;
     int length = GetWindowTextLengthA(label);
     std::string text(length + 1, '\0');
     GetWindowTextA(label, text.data(), length + 1);
     text.resize(length);
 
-    // The layout's width was measured with the designer's font; a stand-in may need more.
-    WindowDc dc(label);
-    SelectedObject selected(dc.get(), font);
+    // The layout's width fits the text in the form's font; a font that stands in for it on
+    // this system may need more.
+    win::WindowDc dc(label);
+    win::SelectedObject selected(dc.get(), font);
     RECT r{0, 0, 0, 0};
     DrawTextA(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    int width = r.right > spec.width ? r.right : spec.width;
-    SetWindowPos(label, nullptr, 0, 0, width, spec.height,
+    int width = r.right > row.width ? r.right : row.width;
+    SetWindowPos(label, nullptr, 0, 0, width, row.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource) {
-    UniqueHbitmap bitmap(static_cast<HBITMAP>(
+win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource) {
+    win::UniqueHbitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(instance, resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap) throw std::runtime_error(std::string("missing glyph ") + resource);
 
     BITMAP info{};
     GetObjectA(bitmap.get(), sizeof info, &info);
-    UniqueHimagelist list(
+    win::UniqueHimagelist list(
         ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
     if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent) < 0)
         throw std::runtime_error(std::string("cannot load glyph ") + resource);
 
     BUTTON_IMAGELIST images{};
     images.himl = list.get();
-    images.margin = RECT{4, 0, 0, 0};
+    images.margin = RECT{kGlyphMargin, 0, 0, 0};
     images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
     return list;

@@ -8,77 +8,53 @@
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/ModalScope.h"
+#include "win/WindowClass.h"
 
 namespace ui {
 namespace {
 
-constexpr char kFormProperty[] = "ui.Form";
-
-void RegisterFormClass(HINSTANCE instance, const char* className) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, className, &existing)) return;
-
-    const Application& app = Application::Current();
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;  // replaced per instance by the form's own procedure
-    wc.hInstance = instance;
-    wc.hIcon = app.Icon();
-    wc.hIconSm = app.SmallIcon();
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    if (!RegisterClassExA(&wc))
-        throw std::runtime_error(std::string("cannot register window class ") + className);
-}
-
-HFONT CreateFormFont(const FormSpec& form, int weight) {
-    return CreateFontA(-form.fontHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, form.charset,
+HFONT CreateFormFont(const FormFont& font, int weight) {
+    return CreateFontA(-font.height, 0, 0, 0, weight, FALSE, FALSE, FALSE, font.charset,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, form.fontFace);
+                       DEFAULT_PITCH | FF_DONTCARE, font.face);
 }
 
 bool IsPushButton(HWND hwnd) {
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Button") != 0) return false;
+    if (!win::IsWindowClass(hwnd, "Button")) return false;
     LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }
 
 }  // namespace
 
-Form::Form(const FormSpec& form, const ControlSpec* controls, std::size_t count)
+Form::Form(const FormLayout& layout, const ControlRow* controls, std::size_t count)
     : controls_(controls), count_(count) {
-    Application& app = Application::Current();
-    RegisterFormClass(app.Instance(), form.className);
-    font_.reset(CreateFormFont(form, FW_NORMAL));
-    boldFont_.reset(CreateFormFont(form, FW_BOLD));
+    const Application& app = Application::Current();
+    font_.reset(CreateFormFont(layout.font, FW_NORMAL));
+    boldFont_.reset(CreateFormFont(layout.font, FW_BOLD));
 
-    RECT frame{0, 0, form.clientWidth, form.clientHeight};
-    AdjustWindowRectEx(&frame, form.style, FALSE, form.exStyle);
-    HWND hwnd =
-        CreateWindowExA(form.exStyle, form.className, form.caption, form.style, CW_USEDEFAULT,
-                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                        nullptr, app.Instance(), nullptr);
-    if (!hwnd) throw std::runtime_error(std::string("cannot create window ") + form.className);
-    window_.reset(hwnd);
+    WindowClass windowClass{layout.className};
+    windowClass.icon = app.Icon();
+    windowClass.smallIcon = app.SmallIcon();
+    windowClass.cursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
+    AdjustWindowRectEx(&frame, layout.style, FALSE, layout.exStyle);
+    Create(windowClass, {layout.exStyle, layout.style, layout.caption, CW_USEDEFAULT, CW_USEDEFAULT,
+                         frame.right - frame.left, frame.bottom - frame.top, nullptr});
     // No icon of its own: the program's icon stands in the title bar and on the taskbar.
-    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.SmallIcon()));
-    SetPropA(hwnd, kFormProperty, this);
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WndProc));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.SmallIcon()));
     CreateControls();
 }
 
 Form::~Form() {
     // The window goes first: its buttons still draw with the glyph lists until then.
-    window_.reset();
+    Destroy();
 }
 
-Form* Form::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Form*>(GetPropA(hwnd, kFormProperty)) : nullptr;
+Form* Form::FromHandle(HWND hwnd) noexcept {
+    return dynamic_cast<Form*>(Window::FromHandle(hwnd));
 }
 
 void Form::CreateControls() {
@@ -90,16 +66,16 @@ void Form::CreateControls() {
     });
     HINSTANCE instance = Application::Current().Instance();
     for (std::size_t i : order) {
-        const ControlSpec& spec = controls_[i];
-        HFONT font = (spec.flags & kBold) ? boldFont_.get() : font_.get();
-        HWND control = CreateControl(window_.get(), spec, font);
-        if (spec.glyph) glyphs_.push_back(SetButtonGlyph(control, instance, spec.glyph));
-        if (spec.flags & kDefaultButton) defaultButtonId_ = spec.id;
-        if (spec.flags & kCancelButton) cancelButtonId_ = spec.id;
+        const ControlRow& row = controls_[i];
+        HFONT font = (row.flags & kBold) ? boldFont_.get() : font_.get();
+        HWND control = CreateControl(Handle(), row, font);
+        if (row.glyph) glyphs_.push_back(SetButtonGlyph(control, instance, row.glyph));
+        if (row.flags & kDefaultButton) defaultButtonId_ = row.id;
+        if (row.flags & kCancelButton) cancelButtonId_ = row.id;
     }
 }
 
-const ControlSpec* Form::SpecOf(int id) const {
+const ControlRow* Form::RowOf(int id) const {
     for (std::size_t i = 0; i < count_; ++i)
         if (controls_[i].id == id) return &controls_[i];
     return nullptr;
@@ -111,9 +87,9 @@ void Form::PrepareToShow() {
     try {
         OnShow();
     } catch (...) {
-        Application::Current().HandleException();
+        Application::ReportEscaped();
     }
-    HWND hwnd = window_.get();
+    HWND hwnd = Handle();
     RECT r;
     GetWindowRect(hwnd, &r);
     int width = r.right - r.left, height = r.bottom - r.top;
@@ -124,16 +100,16 @@ void Form::PrepareToShow() {
 
 void Form::Show() {
     PrepareToShow();
-    ShowWindow(window_.get(), SW_SHOW);
-    SetForegroundWindow(window_.get());
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
 }
 
 void Form::Hide() {
-    ShowWindow(window_.get(), SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
 }
 
 void Form::ShowModal() {
-    HWND hwnd = window_.get();
+    HWND hwnd = Handle();
     ModalScope scope(hwnd);
     // Owned by the window that was active, so it stays in front of it.
     HWND owner = scope.PreviouslyActive();
@@ -161,9 +137,9 @@ void Form::ShowModal() {
 void Form::Close() {
     if (modal_) {
         modalDone_ = true;
-        PostMessageA(window_.get(), WM_NULL, 0, 0);  // wakes the modal loop
+        PostMessageA(Handle(), WM_NULL, 0, 0);  // wakes the modal loop
     } else {
-        PostMessageA(window_.get(), WM_CLOSE, 0, 0);
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
     }
 }
 
@@ -172,32 +148,32 @@ void Form::Release() {
 }
 
 void Form::SetCaption(const std::string& caption) {
-    SetWindowTextA(window_.get(), caption.c_str());
+    SetWindowTextA(Handle(), caption.c_str());
 }
 
 SIZE Form::ClientSize() const {
     RECT r{};
-    GetClientRect(window_.get(), &r);
+    GetClientRect(Handle(), &r);
     return SIZE{r.right, r.bottom};
 }
 
 void Form::SetClientSize(int width, int height) {
-    HWND hwnd = window_.get();
+    HWND hwnd = Handle();
     SIZE old = ClientSize();
     int dx = width - old.cx, dy = height - old.cy;
     for (std::size_t i = 0; i < count_; ++i) {
-        const ControlSpec& spec = controls_[i];
-        if (!(spec.flags & (kAnchorRight | kAnchorBottom))) continue;
-        RECT r = ControlRect(spec.id);
+        const ControlRow& row = controls_[i];
+        if (!(row.flags & (kAnchorRight | kAnchorBottom))) continue;
+        RECT r = ControlRect(row.id);
         int left = r.left, top = r.top, w = r.right - r.left, h = r.bottom - r.top;
-        if (spec.flags & kAnchorRight) {
-            if (spec.flags & kNotAnchoredLeft)
+        if (row.flags & kAnchorRight) {
+            if (row.flags & kNotAnchoredLeft)
                 left += dx;
             else
                 w = std::max(0, w + dx);
         }
-        if (spec.flags & kAnchorBottom) h = std::max(0, h + dy);
-        SetWindowPos(Control(spec.id), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (row.flags & kAnchorBottom) h = std::max(0, h + dy);
+        SetWindowPos(Control(row.id), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, GetWindowLongA(hwnd, GWL_STYLE), FALSE,
@@ -217,8 +193,8 @@ std::string Form::ControlText(int id) const {
 void Form::SetControlText(int id, const std::string& text) {
     HWND control = Control(id);
     SetWindowTextA(control, text.c_str());
-    if (const ControlSpec* spec = SpecOf(id))
-        FitLabel(control, *spec, (spec->flags & kBold) ? boldFont_.get() : font_.get());
+    if (const ControlRow* row = RowOf(id))
+        FitLabel(control, *row, (row->flags & kBold) ? boldFont_.get() : font_.get());
 }
 
 void Form::SetControlVisible(int id, bool visible) {
@@ -236,12 +212,12 @@ void Form::MoveControl(int id, int left, int top) {
 RECT Form::ControlRect(int id) const {
     RECT r{};
     GetWindowRect(Control(id), &r);
-    MapWindowPoints(HWND_DESKTOP, window_.get(), reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
 void Form::OnActivate(bool active) {
-    HWND hwnd = window_.get();
+    HWND hwnd = Handle();
     if (!active) {
         HWND focus = GetFocus();
         if (focus && IsChild(hwnd, focus)) lastFocus_ = focus;
@@ -255,7 +231,7 @@ void Form::OnActivate(bool active) {
 // A focused push button looks like the default one and takes Enter; elsewhere the form's own
 // default button does.
 void Form::MoveDefaultLook(HWND focusedButton) {
-    HWND hwnd = window_.get();
+    HWND hwnd = Handle();
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsPushButton(child)) continue;
         bool isDefault =
@@ -273,7 +249,7 @@ void Form::RunClick(int id) {
         explicit Running(Form* f) : form(f) { form->clickRunning_ = true; }
         ~Running() {
             form->clickRunning_ = false;
-            if (form->closeRequested_) PostMessageA(form->window_.get(), WM_CLOSE, 0, 0);
+            if (form->closeRequested_) PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
         }
     } running(this);
     OnClick(id);
@@ -284,7 +260,7 @@ bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = window_.get();
+    HWND hwnd = Handle();
     LRESULT result = 0;
     if (OnMessage(msg, wParam, lParam, result)) return result;
 
@@ -323,9 +299,8 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             // Labels are transparent and the read-only text box has the button-face colour.
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            char cls[16] = {};
-            GetClassNameA(reinterpret_cast<HWND>(lParam), cls, sizeof cls);
-            if (lstrcmpiA(cls, "Static") == 0) SetBkMode(dc, TRANSPARENT);
+            if (win::IsWindowClass(reinterpret_cast<HWND>(lParam), "Static"))
+                SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
         case WM_CLOSE:
@@ -340,27 +315,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_DESTROY:
-            if (Application::Current().MainForm() == this) PostQuitMessage(0);
+        case WM_DESTROY: {
+            const Application* app = Application::Find();
+            if (app && app->MainForm() == this) PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY:
-            RemovePropA(hwnd, kFormProperty);
-            window_.release();
-            break;
+        }
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK Form::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    Form* form = FromHandle(hwnd);
-    if (!form) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    // No exception may cross into the system: it goes to the standard error box instead.
-    try {
-        return form->HandleMessage(msg, wParam, lParam);
-    } catch (...) {
-        Application::Current().HandleException();
-        return 0;
-    }
+    return Window::HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace ui

@@ -8,21 +8,19 @@
 #include <vector>
 
 #include "ui/Layout.h"
-#include "ui/UniqueHandle.h"
+#include "ui/Window.h"
+#include "win/UniqueHandle.h"
 
 namespace ui {
 
-class Form {
+class Form : public Window {
   public:
-    virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    ~Form() override;
 
     // The form whose window this is, or nullptr for any other window.
-    static Form* FromHandle(HWND hwnd);
+    static Form* FromHandle(HWND hwnd) noexcept;
 
-    HWND Handle() const { return window_.get(); }
-    HWND Control(int id) const { return GetDlgItem(window_.get(), id); }
+    HWND Control(int id) const { return GetDlgItem(Handle(), id); }
 
     // Shows the form centred on the screen; its show handler runs first.
     void Show();
@@ -52,7 +50,7 @@ class Form {
     RECT ControlRect(int id) const;
 
   protected:
-    Form(const FormSpec& form, const ControlSpec* controls, std::size_t count);
+    Form(const FormLayout& layout, const ControlRow* controls, std::size_t count);
 
     // The form is about to become visible.
     virtual void OnShow() {}
@@ -62,22 +60,21 @@ class Form {
     // Messages a form wants to see before the default handling; return true when handled.
     virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
   private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void RunClick(int id);
-    const ControlSpec* SpecOf(int id) const;
+    const ControlRow* RowOf(int id) const;
     void PrepareToShow();
     void OnActivate(bool active);
     void MoveDefaultLook(HWND focusedButton);
 
-    const ControlSpec* controls_;
+    const ControlRow* controls_;
     std::size_t count_;
-    UniqueHfont font_;
-    UniqueHfont boldFont_;
-    std::vector<UniqueHimagelist> glyphs_;
-    UniqueHwnd window_;
+    win::UniqueHfont font_;
+    win::UniqueHfont boldFont_;
+    std::vector<win::UniqueHimagelist> glyphs_;
     int defaultButtonId_ = 0;
     int cancelButtonId_ = 0;
     HWND lastFocus_ = nullptr;

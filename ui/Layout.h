@@ -26,7 +26,8 @@ enum ControlFlag : unsigned {
     kNotAnchoredLeft = 1u << 6,
 };
 
-struct ControlSpec {
+// One row of a form's control table.
+struct ControlRow {
     const char* name;  // the field name, for diagnostics and tests
     int id;
     ControlKind kind;
@@ -37,15 +38,21 @@ struct ControlSpec {
     const char* glyph;  // bitmap resource beside a button's caption, or nullptr
 };
 
-struct FormSpec {
+// The font of a form and its controls.
+struct FormFont {
+    const char* face;
+    int height;  // character height in pixels
+    BYTE charset;
+};
+
+// The form itself: its window class, caption, client size, styles and font.
+struct FormLayout {
     const char* className;
     const char* caption;
     int clientWidth, clientHeight;
     DWORD style;
     DWORD exStyle;
-    const char* fontFace;
-    int fontHeight;  // character height in pixels
-    BYTE charset;
+    FormFont font;
 };
 
 }  // namespace ui

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 namespace ui {
 
@@ -26,7 +26,7 @@ class Picture {
     }
 
   private:
-    UniqueHicon icon_;
+    win::UniqueHicon icon_;
 };
 
 }  // namespace ui

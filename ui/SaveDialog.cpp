@@ -7,13 +7,19 @@
 #include <vector>
 
 namespace ui {
+namespace {
+
+// Room for the longest path the system takes, in bytes.
+constexpr std::size_t kFileNameRoom = 32768;
+
+}  // namespace
 
 std::optional<std::string> AskSaveFileName(HWND owner, const SaveDialogOptions& options) {
     // The system wants NUL-separated pairs ending in two NULs.
     std::string filter = options.filter;
     std::replace(filter.begin(), filter.end(), '|', '\0');
     filter.append(2, '\0');
-    std::vector<char> file(32768, '\0');
+    std::vector<char> file(kFileNameRoom, '\0');
 
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;

@@ -5,8 +5,8 @@ namespace ui {
 
 enum class ScreenCursor { Default = 0, HourGlass = -11 };
 
-// A cursor other than the default shows over every window of the program until it is reset.
+// Shows this cursor now; the program asks only for the default one, before a message box, so
+// that no busy cursor stays over it.
 void SetScreenCursor(ScreenCursor cursor);
-ScreenCursor GetScreenCursor();
 
 }  // namespace ui

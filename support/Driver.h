@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 namespace driver {
 
@@ -70,7 +70,7 @@ class Program {
                        DWORD timeoutMs = kWaitMs) const;
 
   private:
-    ui::UniqueKernelHandle process_;
+    win::UniqueKernelHandle process_;
     DWORD pid_ = 0;
 };
 

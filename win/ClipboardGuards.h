@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace win {
 
 // OpenClipboard / CloseClipboard. Opened() says whether the system let us in.
 class ClipboardSession {
@@ -36,4 +36,4 @@ class GlobalLockGuard {
     void* data_;
 };
 
-}  // namespace ui
+}  // namespace win

@@ -1,10 +1,10 @@
 // Seeds the uninstall key of the test's Wine prefix.
-#include "tests/driver/Uninstall.h"
+#include "support/Uninstall.h"
 
 #include <stdexcept>
 #include <vector>
 
-#include "ui/UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 namespace driver {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 const std::string kParent = "Software\\Microsoft\\Windows\\CurrentVersion";
 const std::string kUninstall = kParent + "\\Uninstall";
 
-ui::UniqueHkey CreateKey(const std::string& path, REGSAM view) {
-    ui::UniqueHkey key;
+win::UniqueHkey CreateKey(const std::string& path, REGSAM view) {
+    win::UniqueHkey key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
                         nullptr, key.put(), nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create HKLM\\" + path);
@@ -24,7 +24,7 @@ ui::UniqueHkey CreateKey(const std::string& path, REGSAM view) {
 
 void RemoveUninstallKey(REGSAM view) {
     // Deleted from its parent opened in the view: a path from HKLM would name the own view.
-    ui::UniqueHkey parent;
+    win::UniqueHkey parent;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kParent.c_str(), 0, KEY_ALL_ACCESS | view,
                       parent.put()) == ERROR_SUCCESS)
         RegDeleteTreeA(parent.get(), "Uninstall");
@@ -47,7 +47,7 @@ void RemoveUninstallKeys() {
 
 void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes,
                        REGSAM view) {
-    ui::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, view);
+    win::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, view);
     if (RegSetValueExA(key.get(), "DisplayName", 0, type,
                        reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
@@ -59,8 +59,8 @@ void AddDisplayName(const std::string& subKey, const std::string& text, REGSAM v
 }
 
 void AddDisplayName(const std::wstring& subKey, const std::string& text, REGSAM view) {
-    ui::UniqueHkey uninstall = CreateKey(kUninstall, view);
-    ui::UniqueHkey key;
+    win::UniqueHkey uninstall = CreateKey(kUninstall, view);
+    win::UniqueHkey key;
     if (RegCreateKeyExW(uninstall.get(), subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
                         nullptr, key.put(), nullptr) != ERROR_SUCCESS ||
         RegSetValueExA(key.get(), "DisplayName", 0, REG_SZ,
@@ -74,7 +74,7 @@ void AddBareEntry(const std::string& subKey, REGSAM view) {
 }
 
 std::string ReadBackDisplayName(const std::string& subKey, REGSAM view) {
-    ui::UniqueHkey key;
+    win::UniqueHkey key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kUninstall + "\\" + subKey).c_str(), 0, KEY_READ | view,
                       key.put()) != ERROR_SUCCESS)
         return std::string();

@@ -1,18 +1,18 @@
 // End-to-end driver for the tests.
-#include "tests/driver/Driver.h"
+#include "support/Driver.h"
 
 #include <stdexcept>
 #include <vector>
 
-#include "ui/GdiGuards.h"
+#include "win/GdiGuards.h"
+#include "win/ModulePath.h"
+#include "win/WindowClass.h"
 
 namespace driver {
 
 std::string ExeDir() {
-    char path[MAX_PATH] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/"));
+    std::string path = win::ModulePath();
+    return path.substr(0, path.find_last_of("\\/"));
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -34,7 +34,7 @@ Program::Program(const std::string& exePath) {
     if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &si, &pi))
         throw std::runtime_error("cannot start " + exePath);
-    ui::UniqueKernelHandle thread(pi.hThread);
+    win::UniqueKernelHandle thread(pi.hThread);
     process_.reset(pi.hProcess);
     pid_ = pi.dwProcessId;
     WaitForInputIdle(process_.get(), kWaitMs);
@@ -61,24 +61,6 @@ DWORD Program::WaitExit(DWORD timeoutMs) {
 
 namespace {
 
-struct WindowQuery {
-    DWORD pid;
-    const std::string* className;
-    const std::string* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
-    auto* q = reinterpret_cast<WindowQuery*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != q->pid || !IsWindowVisible(hwnd)) return TRUE;
-    if (ClassName(hwnd) != *q->className) return TRUE;
-    if (q->caption && Text(hwnd) != *q->caption) return TRUE;
-    q->found = hwnd;
-    return FALSE;
-}
-
 void PostKey(HWND window, WORD vk, UINT down, UINT up, LPARAM flags) {
     HWND target = FocusOf(window);
     if (!target) target = window;
@@ -88,21 +70,27 @@ void PostKey(HWND window, WORD vk, UINT down, UINT up, LPARAM flags) {
     PostMessageA(target, up, vk, lParam | (1u << 30) | (1u << 31));
 }
 
-}  // namespace
+// A visible top-level window of the process with this class and, unless null, these exact
+// caption bytes. The system picks the candidates by class (and caption, without case), so a
+// poll costs a few calls however many windows there are: the program under test shares the
+// Wine server with this process, and a busy poll would slow it down.
+HWND FindTopLevel(DWORD pid, const std::string& className, const std::string* caption) {
+    const char* title = caption ? caption->c_str() : nullptr;
+    for (HWND w = FindWindowExA(nullptr, nullptr, className.c_str(), title); w;
+         w = FindWindowExA(nullptr, w, className.c_str(), title)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == pid && IsWindowVisible(w) && (!caption || Text(w) == *caption)) return w;
+    }
+    return nullptr;
+}
 
-namespace {
-
-// A visible top-level window of the process with this class and, unless null, this caption.
 HWND WaitForTopLevel(DWORD pid, const std::string& className, const std::string* caption,
                      DWORD timeoutMs) {
-    WindowQuery q{pid, &className, caption, nullptr};
-    WaitUntil(
-        [&] {
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
-            return q.found != nullptr;
-        },
-        timeoutMs);
-    return q.found;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindTopLevel(pid, className, caption)) != nullptr; },
+              timeoutMs);
+    return found;
 }
 
 }  // namespace
@@ -123,12 +111,12 @@ struct WindowCount {
     std::size_t count;
 };
 
-BOOL CALLBACK CountChild(HWND, LPARAM param) {
+BOOL CALLBACK CountChild(HWND, LPARAM param) noexcept {
     ++reinterpret_cast<WindowCount*>(param)->count;
     return TRUE;
 }
 
-void CountWithChildren(HWND hwnd, WindowCount* c) {
+void CountWithChildren(HWND hwnd, WindowCount* c) noexcept {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     if (pid != c->pid) return;
@@ -136,7 +124,7 @@ void CountWithChildren(HWND hwnd, WindowCount* c) {
     EnumChildWindows(hwnd, CountChild, reinterpret_cast<LPARAM>(c));
 }
 
-BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM param) {
+BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM param) noexcept {
     CountWithChildren(hwnd, reinterpret_cast<WindowCount*>(param));
     return TRUE;
 }
@@ -181,15 +169,15 @@ BoxIcon IconOf(HWND box) {
     RECT r{};
     GetWindowRect(control, &r);
     int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
-    ui::WindowDc screen(nullptr);
+    win::WindowDc screen(nullptr);
     std::vector<COLORREF> shown = Pixels(screen.get(), r.left, r.top, w, h);
     COLORREF background = GetPixel(screen.get(), r.right - 1, r.bottom - 1);
 
-    ui::UniqueMemoryDc memoryDc(CreateCompatibleDC(screen.get()));
+    win::UniqueMemoryDc memoryDc(CreateCompatibleDC(screen.get()));
     HDC memory = memoryDc.get();
-    ui::UniqueHbitmap canvas(CreateCompatibleBitmap(screen.get(), w, h));
-    ui::SelectedObject selected(memory, canvas.get());
-    ui::UniqueHbrush brush(CreateSolidBrush(background));
+    win::UniqueHbitmap canvas(CreateCompatibleBitmap(screen.get(), w, h));
+    win::SelectedObject selected(memory, canvas.get());
+    win::UniqueHbrush brush(CreateSolidBrush(background));
     const struct {
         LPCSTR id;
         BoxIcon kind;
@@ -273,9 +261,7 @@ std::string Text(HWND hwnd) {
 }
 
 std::string ClassName(HWND hwnd) {
-    char buf[256] = {};
-    int n = GetClassNameA(hwnd, buf, sizeof buf);
-    return std::string(buf, n);
+    return win::WindowClassName(hwnd);
 }
 
 RECT RectInParent(HWND control) {

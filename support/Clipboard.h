@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "ui/UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 namespace driver {
 
@@ -29,11 +29,10 @@ class ClipboardHolder {
     void Release();
 
   private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void Run();
 
     HWND window_ = nullptr;
-    ui::UniqueKernelHandle ready_;
+    win::UniqueKernelHandle ready_;
     std::thread thread_;
 };
 

@@ -1,5 +1,5 @@
 // Answers and records message boxes.
-#include "tests/driver/BoxRecorder.h"
+#include "support/BoxRecorder.h"
 
 namespace driver {
 

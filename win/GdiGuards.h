@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace win {
 
 // GetDC / ReleaseDC; a null window gives the screen's context.
 class WindowDc {
@@ -34,4 +34,4 @@ class SelectedObject {
     HGDIOBJ old_;
 };
 
-}  // namespace ui
+}  // namespace win

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "tests/driver/Driver.h"
+#include "support/Driver.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {

@@ -1,12 +1,15 @@
 // An application object set up as the program body sets up Quorvin's.
-#include "tests/driver/TestApplication.h"
+#include "support/TestApplication.h"
+
+#include "resources/Product.h"
+#include "resources/ResourceIds.h"
 
 namespace driver {
 
 std::unique_ptr<ui::Application> MakeQuorvinApplication() {
     auto app = std::make_unique<ui::Application>();
-    app->Initialize(GetModuleHandleA(nullptr));
-    app->SetTitle("Quorvin");
+    app->Initialize(GetModuleHandleA(nullptr), QUORVIN_MAINICON, kUnknownErrorText);
+    app->SetTitle(QUORVIN_PROGRAM_NAME);
     return app;
 }
 

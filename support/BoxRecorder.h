@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/driver/Driver.h"
+#include "support/Driver.h"
 
 namespace driver {
 

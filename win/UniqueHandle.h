@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-namespace ui {
+namespace win {
 
 // Handles whose "none" value is null, closed by one function.
 template <typename T, auto Close>
@@ -87,5 +87,6 @@ using UniqueHicon = UniqueHandle<NullHandleTraits<HICON, &::DestroyIcon>>;
 using UniqueHimagelist = UniqueHandle<NullHandleTraits<HIMAGELIST, &DestroyImageList>>;
 using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, &::DeleteDC>>;
 using UniqueHwnd = UniqueHandle<NullHandleTraits<HWND, &::DestroyWindow>>;
+using UniqueHmodule = UniqueHandle<NullHandleTraits<HMODULE, &::FreeLibrary>>;
 
-}  // namespace ui
+}  // namespace win

@@ -1,0 +1,73 @@
+// The one window procedure of the program.
+#include "ui/Window.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "ui/Application.h"
+
+namespace ui {
+namespace {
+
+void Register(const WindowClass& windowClass, HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, windowClass.name, &existing)) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = windowClass.icon;
+    wc.hIconSm = windowClass.smallIcon;
+    wc.hCursor = windowClass.cursor;
+    wc.hbrBackground = windowClass.background;
+    wc.lpszClassName = windowClass.name;
+    if (!RegisterClassExA(&wc))
+        throw std::runtime_error(std::string("cannot register window class ") + windowClass.name);
+}
+
+}  // namespace
+
+Window* Window::FromHandle(HWND hwnd) noexcept {
+    if (!hwnd || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure))
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void Window::Create(const WindowClass& windowClass, const WindowPlacement& placement) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    Register(windowClass, instance, &Procedure);
+    HWND hwnd = CreateWindowExA(placement.exStyle, windowClass.name, placement.caption,
+                                placement.style, placement.left, placement.top, placement.width,
+                                placement.height, placement.parent, nullptr, instance, this);
+    if (!hwnd) throw std::runtime_error(std::string("cannot create window ") + windowClass.name);
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window_.get(), msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_.reset(hwnd);
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
+    // No exception may cross into the system: it goes to the standard error box instead.
+    try {
+        result = self->HandleMessage(msg, wParam, lParam);
+    } catch (...) {
+        Application::ReportEscaped();
+    }
+    if (msg == WM_NCDESTROY) {
+        // The window is gone: the object must not destroy it again.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->window_.release();
+    }
+    return result;
+}
+
+}  // namespace ui

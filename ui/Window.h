@@ -1,0 +1,61 @@
+// The one way a window's messages reach a C++ object: every kind of window of the program (the
+// forms, the application's hidden window, the timer's message window) derives from Window.
+#pragma once
+
+#include <windows.h>
+
+#include "win/UniqueHandle.h"
+
+namespace ui {
+
+// What a window class gives every window of it; the procedure is always Window's own.
+struct WindowClass {
+    const char* name;
+    HICON icon = nullptr;
+    HICON smallIcon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+};
+
+// Where a window is made: its styles, caption, place and size, and its parent or owner
+// (HWND_MESSAGE for a message-only window).
+struct WindowPlacement {
+    DWORD exStyle;
+    DWORD style;
+    const char* caption;
+    int left, top, width, height;
+    HWND parent;
+};
+
+class Window {
+  public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const noexcept { return window_.get(); }
+    // The object of a window made by this class, or nullptr for any other window.
+    static Window* FromHandle(HWND hwnd) noexcept;
+
+  protected:
+    Window() = default;
+    // Destroys the window if it is still there.
+    virtual ~Window() = default;
+
+    // Registers the class on first use and makes the window; this object receives its messages
+    // from WM_NCCREATE on. Throws when the system refuses.
+    void Create(const WindowClass& windowClass, const WindowPlacement& placement);
+
+    // Destroys the window now; a derived class whose members the window still uses calls this
+    // from its own destructor.
+    void Destroy() noexcept { window_.reset(); }
+
+    // The window's messages; the default handling is the system's.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+
+    win::UniqueHwnd window_;
+};
+
+}  // namespace ui

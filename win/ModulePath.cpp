@@ -1,0 +1,18 @@
+// The path of a module's file.
+#include "win/ModulePath.h"
+
+#include <vector>
+
+namespace win {
+
+std::string ModulePath(HMODULE module) {
+    // A path can be longer than MAX_PATH; the system says so by filling the buffer to the end.
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::string(path.data(), length);
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace win
