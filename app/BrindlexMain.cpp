@@ -141,7 +141,6 @@ void TfrmQuorvinMain::acnExitExecute() {
 }
 
 const std::vector<std::string>& TfrmQuorvinMain::BuildReport() {
-    FReportLines.clear();
     InstalledApplicationsReport report = BuildInstalledApplicationsReport();
     FReportLines = std::move(report.lines);
     // The plain message dialog: no icon, an OK button, the application title.
