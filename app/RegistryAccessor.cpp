@@ -15,17 +15,28 @@ constexpr REGSAM kReadAccess[] = {
     KEY_QUERY_VALUE,
 };
 
+// Whether this process runs on 64-bit Windows.
+bool OnWindows64() {
+#ifdef _WIN64
+    return true;
+#else
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
+constexpr REGSAM kOwnView = sizeof(void*) == 8 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
 }  // namespace
 
 std::vector<REGSAM> RegistryViews() {
-#ifdef _WIN64
-    return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
-#else
-    BOOL wow64 = FALSE;
-    if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64)
-        return {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+    if (OnWindows64()) return {kOwnView, kOtherView};
     return {0};
-#endif
+}
+
+REGSAM NativeRegistryView() {
+    return OnWindows64() ? KEY_WOW64_64KEY : 0;
 }
 
 template <typename Open>

@@ -13,6 +13,8 @@
 // first: 64-bit Windows keeps the keys of 32-bit and of 64-bit programs apart, and redirects
 // each program to its own view unless told otherwise. 32-bit Windows has the one view (0).
 std::vector<REGSAM> RegistryViews();
+// The view of the system's own bitness: KEY_WOW64_64KEY on 64-bit Windows, 0 on 32-bit Windows.
+REGSAM NativeRegistryView();
 
 class RegistryAccessor {
   public:

@@ -23,21 +23,36 @@ void AppendHeader(std::vector<std::string>& lines) {
     lines.push_back("【インストールされているアプリケーションの一覧】");
 }
 
+// Where uninstall keys live: the machine's, in every registry view the program's own first,
+// then the user's. Per-user installs register under HKEY_CURRENT_USER; Windows shares its
+// Software key between the views, so the native one is read once.
+struct UninstallPlace {
+    HKEY root;
+    REGSAM view;
+};
+
+std::vector<UninstallPlace> UninstallPlaces() {
+    std::vector<UninstallPlace> places;
+    for (REGSAM view : RegistryViews()) places.push_back({HKEY_LOCAL_MACHINE, view});
+    places.push_back({HKEY_CURRENT_USER, NativeRegistryView()});
+    return places;
+}
+
 }  // namespace
 
 InstalledApplicationsReport BuildInstalledApplicationsReport() {
     InstalledApplicationsReport report;
     std::vector<std::string>& lines = report.lines;
     try {
-        // The uninstall key of every view that has one, with its subkeys' names.
+        // The uninstall key of every place that has one, with its subkeys' names.
         struct Listing {
             RegistryAccessor uninstall;
             std::vector<std::wstring> subKeys;
         };
         std::vector<Listing> listings;
         bool anySubKey = false;
-        for (REGSAM view : RegistryViews()) {
-            RegistryAccessor uninstall(HKEY_LOCAL_MACHINE, view);
+        for (const UninstallPlace& place : UninstallPlaces()) {
+            RegistryAccessor uninstall(place.root, place.view);
             if (!uninstall.OpenKeyReadOnly(kUninstallKey)) continue;
             std::vector<std::wstring> subKeys = uninstall.SubKeyNames();
             anySubKey = anySubKey || !subKeys.empty();

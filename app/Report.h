@@ -1,5 +1,6 @@
 // The installed-applications report: a header naming the computer and the user, then the
-// display name of every entry under the uninstall key, in every registry view that has one.
+// display name of every entry under the uninstall key: the machine's, in every registry view
+// that has one, then the user's own.
 #pragma once
 
 #include <optional>
@@ -15,6 +16,6 @@ struct InstalledApplicationsReport {
 };
 
 // Builds the report from the registry. The lines are none when the uninstall key is missing
-// in every view (no error) or has no subkeys in any (an error), and else the five header
-// lines and the names, the program's own view first.
+// in every place (no error) or has no subkeys in any (an error), and else the five header
+// lines and the names: the machine's, the program's own view first, then the user's.
 InstalledApplicationsReport BuildInstalledApplicationsReport();

@@ -50,19 +50,64 @@ const ClipboardCalls& SystemClipboardCalls() {
     return calls;
 }
 
+namespace {
+
+// Other programs (clipboard history, remote desktop, clipboard managers) hold the clipboard
+// for moments all the time: about a second of tries before the copy counts as refused.
+constexpr int kOpenTries = 11;
+constexpr DWORD kOpenRetryMs = 100;
+
+// The report is Shift-JIS whatever the keyboard layout: without a locale of its own, Windows
+// would convert it for Unicode readers with the code page of the input language.
+constexpr UINT kReportCodePage = 932;
+constexpr LCID kReportLocale = 0x0411;
+
+// A movable, shareable memory block holding these bytes, or none when it cannot be had.
+win::UniqueHglobal BlockWith(const void* bytes, std::size_t size, const ClipboardCalls& calls) {
+    win::UniqueHglobal block(calls.globalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
+    if (!block) return block;
+    win::GlobalLockGuard locked(block.get());
+    if (!locked.get()) return win::UniqueHglobal();
+    std::memcpy(locked.get(), bytes, size);
+    return block;
+}
+
+// Hands the block to the open clipboard, which owns it from then on.
+bool Place(UINT format, win::UniqueHglobal block, const ClipboardCalls& calls) {
+    if (!block || !calls.setClipboardData(format, block.get())) return false;
+    block.release();
+    return true;
+}
+
+// The same text for Unicode readers, and the locale its bytes are in. A reader gets the text
+// either way, since Windows converts CF_TEXT itself; these only make the conversion right, so
+// a refusal is not an error.
+void PlaceUnicodeForms(const std::string& text, const ClipboardCalls& calls) {
+    int length = MultiByteToWideChar(kReportCodePage, 0, text.c_str(),
+                                     static_cast<int>(text.size() + 1), nullptr, 0);
+    if (length > 0) {
+        std::wstring wide(length, L'\0');
+        MultiByteToWideChar(kReportCodePage, 0, text.c_str(), static_cast<int>(text.size() + 1),
+                            wide.data(), length);
+        Place(CF_UNICODETEXT, BlockWith(wide.data(), length * sizeof(wchar_t), calls), calls);
+    }
+    Place(CF_LOCALE, BlockWith(&kReportLocale, sizeof kReportLocale, calls), calls);
+}
+
+}  // namespace
+
 void PutTextOnClipboard(HWND owner, const std::string& text, const ClipboardCalls& calls) {
     win::ClipboardSession clipboard(owner);
+    for (int tries = 1; !clipboard.Opened() && tries < kOpenTries; ++tries) {
+        Sleep(kOpenRetryMs);
+        clipboard.Open(owner);
+    }
     if (!clipboard.Opened()) throw lib::Exception("クリップボードを開くことができません");
 
-    win::UniqueHglobal block(calls.globalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1));
+    win::UniqueHglobal block = BlockWith(text.c_str(), text.size() + 1, calls);
     if (!block) throw lib::Exception("クリップボードにデータを設定できません");
-    {
-        win::GlobalLockGuard locked(block.get());
-        if (!locked.get()) throw lib::Exception("クリップボードにデータを設定できません");
-        std::memcpy(locked.get(), text.c_str(), text.size() + 1);
-    }
     EmptyClipboard();
-    if (!calls.setClipboardData(CF_TEXT, block.get()))
+    if (!Place(CF_TEXT, std::move(block), calls))
         throw lib::Exception("クリップボードにデータを設定できません");
-    block.release();  // the clipboard owns it now
+    PlaceUnicodeForms(text, calls);
 }

@@ -20,7 +20,11 @@ struct ClipboardCalls {
 };
 const ClipboardCalls& SystemClipboardCalls();
 
-// Replaces the clipboard's content with the text and its terminating NUL as CF_TEXT. Throws
-// when the clipboard cannot be opened or does not take the text; nothing is left behind then.
+// Replaces the clipboard's content with the text and its terminating NUL as CF_TEXT, and the
+// same text as CF_UNICODETEXT converted from Shift-JIS with CF_LOCALE Japanese, so that every
+// reader gets the text those bytes mean whatever the keyboard layout. Waits about a second for
+// a clipboard that another program holds. Throws when the clipboard cannot be opened or does
+// not take the CF_TEXT; nothing is left behind then. The two Unicode helpers are not essential:
+// without them Windows converts CF_TEXT itself.
 void PutTextOnClipboard(HWND owner, const std::string& text,
                         const ClipboardCalls& calls = SystemClipboardCalls());

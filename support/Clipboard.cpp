@@ -68,6 +68,25 @@ std::string ReadClipboardBlock() {
     return std::string(static_cast<const char*>(locked.get()), GlobalSize(data));
 }
 
+std::wstring ReadClipboardUnicode() {
+    win::ClipboardSession clipboard(nullptr);
+    if (!clipboard.Opened()) return std::wstring();
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (!data) return std::wstring();
+    win::GlobalLockGuard locked(data);
+    if (!locked.get()) return std::wstring();
+    const auto* text = static_cast<const wchar_t*>(locked.get());
+    return std::wstring(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
+}
+
+std::wstring FromShiftJis(const std::string& bytes) {
+    int length =
+        MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+    return wide;
+}
+
 ClipboardHolder::ClipboardHolder() : ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = std::thread([this] { Run(); });
     WaitForSingleObject(ready_.get(), INFINITE);

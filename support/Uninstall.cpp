@@ -12,56 +12,60 @@ namespace {
 const std::string kParent = "Software\\Microsoft\\Windows\\CurrentVersion";
 const std::string kUninstall = kParent + "\\Uninstall";
 
-win::UniqueHkey CreateKey(const std::string& path, REGSAM view) {
+win::UniqueHkey CreateKey(const std::string& path, const UninstallPlace& place) {
     win::UniqueHkey key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+    if (RegCreateKeyExA(place.root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | place.view,
                         nullptr, key.put(), nullptr) != ERROR_SUCCESS)
-        throw std::runtime_error("cannot create HKLM\\" + path);
+        throw std::runtime_error("cannot create " + path);
     return key;
 }
 
 }  // namespace
 
-void RemoveUninstallKey(REGSAM view) {
-    // Deleted from its parent opened in the view: a path from HKLM would name the own view.
+void RemoveUninstallKey(const UninstallPlace& place) {
+    // Deleted from its parent opened in the view: a path from the root would name the own view.
     win::UniqueHkey parent;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kParent.c_str(), 0, KEY_ALL_ACCESS | view,
-                      parent.put()) == ERROR_SUCCESS)
+    if (RegOpenKeyExA(place.root, kParent.c_str(), 0, KEY_ALL_ACCESS | place.view, parent.put()) ==
+        ERROR_SUCCESS)
         RegDeleteTreeA(parent.get(), "Uninstall");
 }
 
-void ResetUninstallKey(REGSAM view) {
-    RemoveUninstallKey(view);
-    CreateKey(kUninstall, view);
+void ResetUninstallKey(const UninstallPlace& place) {
+    RemoveUninstallKey(place);
+    CreateKey(kUninstall, place);
 }
 
 void ResetUninstallKeys() {
     ResetUninstallKey(kView64);
     ResetUninstallKey(kView32);
+    RemoveUninstallKey(kUser);
 }
 
 void RemoveUninstallKeys() {
     RemoveUninstallKey(kView64);
     RemoveUninstallKey(kView32);
+    RemoveUninstallKey(kUser);
 }
 
 void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes,
-                       REGSAM view) {
-    win::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, view);
+                       const UninstallPlace& place) {
+    win::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, place);
     if (RegSetValueExA(key.get(), "DisplayName", 0, type,
                        reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot set DisplayName of " + subKey);
 }
 
-void AddDisplayName(const std::string& subKey, const std::string& text, REGSAM view) {
-    AddUninstallEntry(subKey, REG_SZ, text + std::string(1, '\0'), view);
+void AddDisplayName(const std::string& subKey, const std::string& text,
+                    const UninstallPlace& place) {
+    AddUninstallEntry(subKey, REG_SZ, text + std::string(1, '\0'), place);
 }
 
-void AddDisplayName(const std::wstring& subKey, const std::string& text, REGSAM view) {
-    win::UniqueHkey uninstall = CreateKey(kUninstall, view);
+void AddDisplayName(const std::wstring& subKey, const std::string& text,
+                    const UninstallPlace& place) {
+    win::UniqueHkey uninstall = CreateKey(kUninstall, place);
     win::UniqueHkey key;
-    if (RegCreateKeyExW(uninstall.get(), subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+    if (RegCreateKeyExW(uninstall.get(), subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | place.view,
                         nullptr, key.put(), nullptr) != ERROR_SUCCESS ||
         RegSetValueExA(key.get(), "DisplayName", 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(text.c_str()),
@@ -69,13 +73,13 @@ void AddDisplayName(const std::wstring& subKey, const std::string& text, REGSAM 
         throw std::runtime_error("cannot add " + text);
 }
 
-void AddBareEntry(const std::string& subKey, REGSAM view) {
-    CreateKey(kUninstall + "\\" + subKey, view);
+void AddBareEntry(const std::string& subKey, const UninstallPlace& place) {
+    CreateKey(kUninstall + "\\" + subKey, place);
 }
 
-std::string ReadBackDisplayName(const std::string& subKey, REGSAM view) {
+std::string ReadBackDisplayName(const std::string& subKey, const UninstallPlace& place) {
     win::UniqueHkey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kUninstall + "\\" + subKey).c_str(), 0, KEY_READ | view,
+    if (RegOpenKeyExA(place.root, (kUninstall + "\\" + subKey).c_str(), 0, KEY_READ | place.view,
                       key.put()) != ERROR_SUCCESS)
         return std::string();
     DWORD size = 0;

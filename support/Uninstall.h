@@ -1,5 +1,5 @@
-// Seeds the uninstall key of the test's Wine prefix, which every test run gets fresh, in either
-// registry view.
+// Seeds the uninstall keys of the test's Wine prefix, which every test run gets fresh: the
+// machine's in either registry view, and the user's.
 #pragma once
 
 #include <windows.h>
@@ -9,33 +9,44 @@
 
 namespace driver {
 
-// The two registry views of the 64-bit prefix: this test program's own (the one Quorvin.exe of
-// the same build tree reads first) and the other one.
-constexpr REGSAM kView64 = KEY_WOW64_64KEY;
-constexpr REGSAM kView32 = KEY_WOW64_32KEY;
-constexpr REGSAM kOwnView = sizeof(void*) == 8 ? kView64 : kView32;
-constexpr REGSAM kOtherView = sizeof(void*) == 8 ? kView32 : kView64;
+// An uninstall key: the machine's in one registry view of the 64-bit prefix, or the user's.
+struct UninstallPlace {
+    HKEY root;
+    REGSAM view;
+};
 
-// Deletes the uninstall key of the view with everything below it.
-void RemoveUninstallKey(REGSAM view = kOwnView);
-// Leaves an existing, empty uninstall key in the view.
-void ResetUninstallKey(REGSAM view = kOwnView);
-// Empty uninstall keys in both views, as a fresh prefix has them.
+// The machine's two views: this test program's own (the one Quorvin.exe of the same build tree
+// reads first) and the other one.
+inline const UninstallPlace kView64{HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY};
+inline const UninstallPlace kView32{HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY};
+inline const UninstallPlace kOwnView = sizeof(void*) == 8 ? kView64 : kView32;
+inline const UninstallPlace kOtherView = sizeof(void*) == 8 ? kView32 : kView64;
+// The user's, which both views share.
+inline const UninstallPlace kUser{HKEY_CURRENT_USER, 0};
+
+// Deletes the uninstall key of the place with everything below it.
+void RemoveUninstallKey(const UninstallPlace& place = kOwnView);
+// Leaves an existing, empty uninstall key in the place.
+void ResetUninstallKey(const UninstallPlace& place = kOwnView);
+// As a fresh prefix has them: empty uninstall keys in both of the machine's views, none for the
+// user.
 void ResetUninstallKeys();
-// No uninstall key in either view.
+// No uninstall key anywhere.
 void RemoveUninstallKeys();
 // Creates the subkey (and the uninstall key) and, when a value is given, "DisplayName" with
 // exactly these bytes and this type.
 void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes,
-                       REGSAM view = kOwnView);
+                       const UninstallPlace& place = kOwnView);
 // A subkey whose "DisplayName" is this text with its terminating NUL, as REG_SZ.
-void AddDisplayName(const std::string& subKey, const std::string& text, REGSAM view = kOwnView);
+void AddDisplayName(const std::string& subKey, const std::string& text,
+                    const UninstallPlace& place = kOwnView);
 // The same for a subkey named in UTF-16, which the ANSI code page may not be able to hold.
-void AddDisplayName(const std::wstring& subKey, const std::string& text, REGSAM view = kOwnView);
+void AddDisplayName(const std::wstring& subKey, const std::string& text,
+                    const UninstallPlace& place = kOwnView);
 // A subkey without "DisplayName".
-void AddBareEntry(const std::string& subKey, REGSAM view = kOwnView);
+void AddBareEntry(const std::string& subKey, const UninstallPlace& place = kOwnView);
 // "DisplayName" of a subkey as RegQueryValueExA gives it back, up to its first NUL.
-std::string ReadBackDisplayName(const std::string& subKey, REGSAM view = kOwnView);
+std::string ReadBackDisplayName(const std::string& subKey, const UninstallPlace& place = kOwnView);
 
 // The report's five header lines as this machine should give them, then the names.
 std::vector<std::string> ExpectedReport(const std::vector<std::string>& names = {});

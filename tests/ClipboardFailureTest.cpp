@@ -1,14 +1,18 @@
-// A clipboard that does not take the report: the failure is raised, the memory block freed and
-// the clipboard closed. The system calls that cannot be made to fail for real are replaced.
+// What the copy hands to the clipboard, and a clipboard that does not take it: the failure is
+// raised, the memory block freed and the clipboard closed. The system calls that cannot be made
+// to fail, or whose arguments cannot be seen, for real are replaced.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/ReportOutput.h"
 #include "lib/System.h"
 #include "support/Clipboard.h"
+#include "win/ClipboardGuards.h"
 #include "win/UniqueHandle.h"
 
 namespace {
@@ -23,6 +27,24 @@ HGLOBAL WINAPI NoMemory(UINT, SIZE_T) {
 HANDLE WINAPI RefuseData(UINT, HANDLE data) {
     gHandedBlock = data;
     return nullptr;
+}
+
+// Each format handed to the clipboard with its bytes, in order.
+std::vector<std::pair<UINT, std::string>> gPlaced;
+
+std::string BlockBytes(HANDLE data) {
+    win::GlobalLockGuard locked(data);
+    return std::string(static_cast<const char*>(locked.get()), GlobalSize(data));
+}
+
+HANDLE WINAPI RecordData(UINT format, HANDLE data) {
+    gPlaced.emplace_back(format, BlockBytes(data));
+    return SetClipboardData(format, data);
+}
+
+// Takes the text, refuses every other format.
+HANDLE WINAPI TextOnly(UINT format, HANDLE data) {
+    return format == CF_TEXT ? SetClipboardData(format, data) : nullptr;
 }
 
 class ClipboardFailure : public ::testing::Test {
@@ -70,6 +92,36 @@ TEST_F(ClipboardFailure, DataTheClipboardRefusesIsFreed) {
 
 TEST_F(ClipboardFailure, TheRealCallsPutTheTextAndItsNul) {
     PutTextOnClipboard(owner, "report\r\n");
+    EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
+}
+
+// Windows converts CF_TEXT for Unicode readers with the code page of the keyboard layout when
+// the clipboard names no locale: an English layout would garble Shift-JIS. Wine always adds the
+// system's locale itself, so what the copy places is checked where it is handed over.
+TEST_F(ClipboardFailure, PlacesTheTextForUnicodeReadersInJapanese) {
+    const std::string text = "【一覧】\r\n表計算ソフト\r\n";  // 表 and ソ end in 0x5C
+    ClipboardCalls calls = SystemClipboardCalls();
+    calls.setClipboardData = RecordData;
+    gPlaced.clear();
+    PutTextOnClipboard(owner, text, calls);
+
+    std::wstring wide = driver::FromShiftJis(text + '\0');
+    LCID japanese = 0x0411;
+    ASSERT_EQ(gPlaced.size(), 3u);
+    EXPECT_EQ(gPlaced[0].first, static_cast<UINT>(CF_TEXT));
+    EXPECT_EQ(gPlaced[0].second.substr(0, text.size() + 1), text + '\0');
+    EXPECT_EQ(gPlaced[1].first, static_cast<UINT>(CF_UNICODETEXT));
+    EXPECT_EQ(gPlaced[1].second.substr(0, wide.size() * 2),
+              std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2));
+    EXPECT_EQ(gPlaced[2].first, static_cast<UINT>(CF_LOCALE));
+    EXPECT_EQ(gPlaced[2].second.substr(0, 4), std::string(reinterpret_cast<char*>(&japanese), 4));
+    EXPECT_EQ(driver::ReadClipboardUnicode(), wide.substr(0, wide.size() - 1));
+}
+
+TEST_F(ClipboardFailure, RefusedUnicodeFormsLeaveTheTextAndAreNoError) {
+    ClipboardCalls calls = SystemClipboardCalls();
+    calls.setClipboardData = TextOnly;
+    PutTextOnClipboard(owner, "report\r\n", calls);
     EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
 }
 

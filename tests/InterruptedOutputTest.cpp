@@ -1,5 +1,6 @@
 // Output with something happening under the program's feet while a handler waits in a modal
-// box: a close from another program, a second click, a registry that changes between builds.
+// box: a close from another program, a second click, a registry that changes between builds,
+// a clipboard that another program holds.
 // The real Quorvin.exe, driven from this process.
 #include <gtest/gtest.h>
 
@@ -128,6 +129,51 @@ TEST_F(Interrupted, TwoClicksAtOnceOpenOneAboutDialog) {
     ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(about); }));
     EXPECT_EQ(program->WaitForWindow(aboutClass, aboutCaption, 1000), nullptr);
     EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+    ExitNormally();
+}
+
+// The error box of a failed output is still that click's work: a click meanwhile starts
+// nothing, and the next click after it works.
+TEST_F(Interrupted, AClickWhileTheFileErrorIsUpStartsNothing) {
+    ASSERT_TRUE(holder.Put("previous"));
+    driver::AddDisplayName("1", "App");
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    driver::EnterFileName(dialog, folder + "\\missing\\out");
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr);
+    driver::Click(Button(kCopyButton));
+    Sleep(1000);
+    EXPECT_EQ(ClipboardStart(), kPrevious);
+    driver::Answer(box, IDOK);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    ExpectStillWaiting();
+
+    driver::Click(Button(kCopyButton));
+    EXPECT_EQ(NextBox().text, kCopied);
+    EXPECT_EQ(program->WaitExit(), 0u);
+}
+
+TEST_F(Interrupted, AClickWhileTheClipboardErrorIsUpStartsNothing) {
+    driver::AddDisplayName("1", "App");
+    ASSERT_TRUE(holder.HoldOpen());
+    Start();
+    driver::Click(Button(kCopyButton));
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr);
+    driver::Click(Button(kSaveButton));
+    EXPECT_EQ(driver::WaitForSaveDialog(program->Pid(), 1000), nullptr);
+    driver::Answer(box, IDOK);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    holder.Release();
+    ExpectStillWaiting();
+
+    driver::Click(Button(kSaveButton));
+    HWND dialog = driver::WaitForSaveDialog(program->Pid());
+    ASSERT_NE(dialog, nullptr);
+    driver::Answer(dialog, IDCANCEL);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }));
     ExitNormally();
 }
 

@@ -21,6 +21,7 @@ TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     driver::AddDisplayName("01", "  Alpha  ");
     driver::AddDisplayName("02", "表計算ソフト");
     driver::AddDisplayName("01", "Other View Tool", driver::kOtherView);
+    driver::AddDisplayName("01", "Per-User Tool ", driver::kUser);
     Start();
     HWND dialog = OpenSaveDialog();
     ASSERT_NE(dialog, nullptr);
@@ -35,7 +36,8 @@ TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     EXPECT_EQ(program->WaitExit(), 0u);
 
     std::string bytes = ReadFile(folder + "\\report.txt");
-    EXPECT_EQ(bytes, driver::ExpectedReportText({"Alpha", "表計算ソフト", "Other View Tool"}));
+    EXPECT_EQ(bytes, driver::ExpectedReportText(
+                         {"Alpha", "表計算ソフト", "Other View Tool", "Per-User Tool"}));
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(0, 2), "\x81\x79");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -128,6 +130,7 @@ TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     driver::AddDisplayName("z", "Other View Tool", driver::kOtherView);
     driver::AddDisplayName("a", "Alpha");
     driver::AddDisplayName("b", "　全角の名前　");
+    driver::AddDisplayName("p", "ユーザーのツール", driver::kUser);
     Start();
     driver::Click(Button(kCopyButton));
 
@@ -135,16 +138,19 @@ TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     ASSERT_NE(box, nullptr);
     EXPECT_FALSE(IsWindowVisible(window)) << "the main window is hidden before the message";
     std::string block = driver::ReadClipboardBlock();
+    std::wstring unicode = driver::ReadClipboardUnicode();
     driver::MessageBoxView info = driver::ReadMessageBox(box);
     EXPECT_EQ(info.text, kCopied);
     EXPECT_EQ(info.icon, driver::BoxIcon::Information);
     driver::Answer(box, IDOK);
     EXPECT_EQ(program->WaitExit(), 0u);
 
-    std::string expected =
-        driver::ExpectedReportText({"Alpha", "　全角の名前　", "Other View Tool"});
+    std::string expected = driver::ExpectedReportText(
+        {"Alpha", "　全角の名前　", "Other View Tool", "ユーザーのツール"});
     ASSERT_GT(block.size(), expected.size());
     EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
+    // A Unicode reader gets exactly the text those Shift-JIS bytes mean.
+    EXPECT_EQ(unicode, driver::FromShiftJis(expected));
 }
 
 TEST_F(Output, CopiesAPartialReportAfterShowingTheBuildErrorTwice) {
@@ -194,9 +200,29 @@ TEST_F(Output, AnEmptyReportLeavesTheClipboardAlone) {
     ExitNormally();
 }
 
+TEST_F(Output, WaitsForAClipboardThatAnotherProgramHoldsForAMoment) {
+    driver::AddDisplayName("1", "App");
+    driver::ClipboardHolder holder;
+    ASSERT_TRUE(holder.HoldOpen());
+    Start();
+    driver::Click(Button(kCopyButton));
+    Sleep(300);
+    holder.Release();
+
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr);
+    std::string block = driver::ReadClipboardBlock();
+    EXPECT_EQ(driver::ReadMessageBox(box).text, kCopied);
+    driver::Answer(box, IDOK);
+    EXPECT_EQ(program->WaitExit(), 0u);
+    std::string expected = driver::ExpectedReportText({"App"});
+    EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
+}
+
 TEST_F(Output, ReportsAClipboardThatAnotherProgramHoldsOpen) {
     driver::AddDisplayName("1", "App");
     driver::ClipboardHolder holder;
+    ASSERT_TRUE(holder.Put("previous"));
     ASSERT_TRUE(holder.HoldOpen());
     Start();
     driver::Click(Button(kCopyButton));
@@ -208,6 +234,7 @@ TEST_F(Output, ReportsAClipboardThatAnotherProgramHoldsOpen) {
     EXPECT_TRUE(mainVisible) << "the window is not hidden when the copy failed";
     holder.Release();
     ExpectStillWaiting();
+    EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
     ExitNormally();
 }
 

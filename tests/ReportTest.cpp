@@ -130,13 +130,15 @@ TEST_F(Report, MissingUninstallKeyGivesNoLinesAndNoMessage) {
 // report lists the program's own view first, then the other.
 using driver::kOtherView;
 using driver::kOwnView;
+using driver::kUser;
 using driver::kView32;
 using driver::kView64;
 
 // The names in the order the report gives them: the own view's, then the other's.
 Lines OwnThenOther(const Lines& in64, const Lines& in32) {
-    Lines names = kOwnView == kView64 ? in64 : in32;
-    const Lines& other = kOwnView == kView64 ? in32 : in64;
+    constexpr bool kOwnIs64 = sizeof(void*) == 8;
+    Lines names = kOwnIs64 ? in64 : in32;
+    const Lines& other = kOwnIs64 ? in32 : in64;
     names.insert(names.end(), other.begin(), other.end());
     return names;
 }
@@ -190,6 +192,46 @@ TEST_F(Report, StopsAtATypeErrorInTheSecondView) {
     driver::AddUninstallEntry("2", REG_DWORD, Dword(3), kOtherView);
     driver::AddDisplayName("3", "Never read", kOtherView);
     EXPECT_EQ(Build(), HeaderAnd({"Own One", "Own Two", "Other One"}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
+}
+
+// Per-user installs register under HKEY_CURRENT_USER; they follow the machine's entries.
+TEST_F(Report, ListsTheUsersApplicationsAfterTheMachinesWithTheSameRules) {
+    driver::AddDisplayName("m", "Machine 64", kView64);
+    driver::AddDisplayName("m", "Machine 32", kView32);
+    driver::AddDisplayName("b", "  User Tool\t", kUser);
+    driver::AddDisplayName("a", " \t ", kUser);
+    driver::AddBareEntry("c", kUser);
+    driver::AddDisplayName("d", "Machine 64", kUser);  // also installed machine-wide
+    Lines names = OwnThenOther({"Machine 64"}, {"Machine 32"});
+    names.insert(names.end(), {"User Tool", "Machine 64"});
+    EXPECT_EQ(Build(), HeaderAnd(names));
+    EXPECT_FALSE(error);
+}
+
+TEST_F(Report, ListsTheUsersApplicationsAloneWhateverTheMachinesKeys) {
+    driver::AddDisplayName("1", "Only Mine", kUser);
+    EXPECT_EQ(Build(), HeaderAnd({"Only Mine"}));
+    driver::RemoveUninstallKey(kView64);
+    driver::RemoveUninstallKey(kView32);
+    EXPECT_EQ(Build(), HeaderAnd({"Only Mine"}));
+    EXPECT_FALSE(error);
+}
+
+TEST_F(Report, AnEmptyUserKeyAloneGivesTheNoApplicationsMessage) {
+    driver::RemoveUninstallKey(kView64);
+    driver::RemoveUninstallKey(kView32);
+    driver::ResetUninstallKey(kUser);
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
+}
+
+TEST_F(Report, StopsAtATypeErrorInTheUsersKey) {
+    driver::AddDisplayName("1", "Machine", kOwnView);
+    driver::AddDisplayName("1", "Mine", kUser);
+    driver::AddUninstallEntry("2", REG_BINARY, "xyz", kUser);
+    driver::AddDisplayName("3", "Never read", kUser);
+    EXPECT_EQ(Build(), HeaderAnd({"Machine", "Mine"}));
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
 

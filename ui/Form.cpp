@@ -242,6 +242,8 @@ void Form::MoveDefaultLook(HWND focusedButton) {
 
 // One click, one piece of work: a handler waiting in a modal box still receives the clicks
 // (a posted BM_CLICK, say) that its disabled form is sent, and they must not start it again.
+// The error box for an exception that ended the handler is part of that work, so it is shown
+// here, while further clicks are still dropped.
 void Form::RunClick(int id) {
     if (clickRunning_) return;
     struct Running {
@@ -252,7 +254,11 @@ void Form::RunClick(int id) {
             if (form->closeRequested_) PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
         }
     } running(this);
-    OnClick(id);
+    try {
+        OnClick(id);
+    } catch (...) {
+        Application::ReportEscaped();
+    }
 }
 
 bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {

@@ -5,19 +5,24 @@
 
 namespace win {
 
-// OpenClipboard / CloseClipboard. Opened() says whether the system let us in.
+// OpenClipboard / CloseClipboard. Opened() says whether the system let us in; Open() tries
+// again after a refusal.
 class ClipboardSession {
   public:
-    explicit ClipboardSession(HWND owner) noexcept : open_(OpenClipboard(owner) != FALSE) {}
+    explicit ClipboardSession(HWND owner) noexcept { Open(owner); }
     ~ClipboardSession() {
         if (open_) CloseClipboard();
     }
     ClipboardSession(const ClipboardSession&) = delete;
     ClipboardSession& operator=(const ClipboardSession&) = delete;
     bool Opened() const noexcept { return open_; }
+    bool Open(HWND owner) noexcept {
+        if (!open_) open_ = OpenClipboard(owner) != FALSE;
+        return open_;
+    }
 
   private:
-    bool open_;
+    bool open_ = false;
 };
 
 // GlobalLock / GlobalUnlock.
