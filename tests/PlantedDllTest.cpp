@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "resources/Version.h"
@@ -55,19 +56,20 @@ class PlantedDll : public ::testing::Test {
     std::string folder_;
 };
 
-// The control: without it, the case below would also pass on a Wine that never loads the copy.
+// The control: without it, the cases below would also pass on a Wine that never loads the copy.
 TEST_F(PlantedDll, IsLoadedThroughAStaticImport) {
     Run("StaticVersionImport.exe");
     EXPECT_TRUE(PlantedDllRan());
 }
 
+// The library's way to version.dll, in a program that loads nothing that would bring it in.
 TEST_F(PlantedDll, IsPassedOverByTheProgramsOwnLoadOfVersionDll) {
     EXPECT_EQ(Run("SystemVersionCheck.exe"), 0u) << "the record's size did not come from System32";
     EXPECT_FALSE(PlantedDllRan());
 }
 
 // Wine's own user32.dll imports version.dll (Windows' does not), so under the override every
-// program with windows has the planted copy mapped before its first instruction, Quorvin.exe
+// program that uses user32 has the planted copy loaded before its first instruction, Quorvin.exe
 // too: what Wine can show here is that the library reads through the system's copy all the same.
 // That Quorvin.exe itself does not import version.dll the import-table check shows.
 TEST_F(PlantedDll, DoesNotServeTheLibrarysVersionRecordReads) {

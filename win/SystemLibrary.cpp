@@ -16,7 +16,8 @@ void RestrictDllSearch() {
 
 UniqueHmodule LoadSystemLibrary(const wchar_t* name) {
     // A full path works on every supported Windows, with or without the search flags of
-    // KB2533623; the altered search path takes the DLL's own imports from its folder too.
+    // KB2533623; with the altered search path the DLL's own imports, too, are looked for in
+    // the system folder first.
     UINT length = ::GetSystemDirectoryW(nullptr, 0);
     if (length == 0) return UniqueHmodule();
     std::wstring path(length, L'\0');
