@@ -7,8 +7,13 @@
 #include "resources/Product.h"
 #include "resources/ResourceIds.h"
 #include "ui/Application.h"
+#include "win/SystemLibrary.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Before any DLL is loaded: a program run from a Downloads folder must not pick up a DLL
+    // that was saved next to it.
+    win::RestrictDllSearch();
+
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;

@@ -10,6 +10,7 @@
 #include "lib/ZDQException.h"
 #include "lib/ZDQGlobalVars.h"
 #include "ui/Screen.h"
+#include "win/VersionLibrary.h"
 
 namespace {
 
@@ -51,15 +52,19 @@ constexpr const char* kVersionKeys[] = {
 }  // namespace
 
 std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item) {
+    // Without the system's version library no record can be read: as for a file without one.
+    const win::VersionFunctions& version = win::SystemVersionFunctions();
+    if (!version) return std::string();
     DWORD unused = 0;
-    DWORD size = GetFileVersionInfoSizeA(fileName.c_str(), &unused);
+    DWORD size = version.getFileVersionInfoSize(fileName.c_str(), &unused);
     if (size == 0) return std::string();
     std::vector<char> record(size);
-    GetFileVersionInfoA(fileName.c_str(), 0, size, record.data());
+    version.getFileVersionInfo(fileName.c_str(), 0, size, record.data());
 
     void* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", &translation, &length) ||
+    if (!version.verQueryValue(record.data(), "\\VarFileInfo\\Translation", &translation,
+                               &length) ||
         length < sizeof(DWORD))
         throw lib::Exception("情報の取得に失敗しました");
     DWORD first = 0;
@@ -68,8 +73,8 @@ std::string GetVersionInfo(const std::string& fileName, TVersionInfoItem item) {
     wsprintfA(block, "\\StringFileInfo\\%04X%04X\\", LOWORD(first), HIWORD(first));
 
     void* value = nullptr;
-    if (!VerQueryValueA(record.data(), (std::string(block) + kVersionKeys[item]).c_str(), &value,
-                        &length) ||
+    if (!version.verQueryValue(record.data(), (std::string(block) + kVersionKeys[item]).c_str(),
+                               &value, &length) ||
         length == 0 || !value)
         return std::string();
     return lib::Trim(TextIn(static_cast<const char*>(value), length));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quorvin need, Wine's 32-bit
-# half included (the shipped program is 32-bit). Quiet and quick when everything is there.
+# Installs the Debian packages that building, running, testing and releasing Quorvin need,
+# Wine's 32-bit half included (the shipped program is 32-bit). Quiet and quick when everything
+# is there.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   fonts-ipafont-gothic fonts-wine
   x11-apps x11-utils imagemagick
   file locales
+  python3  # writes and checks the release zips
 )
 # Without these the same wine64 cannot start 32-bit programs; the X libraries are what the
 # 64-bit half gets as recommends.
