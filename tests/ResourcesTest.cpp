@@ -1,10 +1,16 @@
-// The program file carries its icon, the button glyphs and the manifest at the promised sizes.
+// The program file carries its icons, the button glyphs at every scale and the manifest at the
+// promised sizes, and the system loads each icon size from its own image.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "resources/ResourceIds.h"
 #include "support/Driver.h"
+#include "win/GdiGuards.h"
 #include "win/UniqueHandle.h"
 
 namespace {
@@ -21,6 +27,23 @@ struct GroupIconHeader {
     GroupIconEntry entries[1];
 };
 #pragma pack(pop)
+
+constexpr int kIconSides[] = {16, 20, 24, 32, 40, 48, 64, 256};
+const char* const kIcons[] = {QUORVIN_MAINICON, QUORVIN_ABOUTICON};
+
+// The pixels an icon leaves when drawn at its side on black.
+std::vector<DWORD> Drawn(HICON icon, int side) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    win::UniqueHbitmap canvas(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!icon || !canvas) return {};
+    win::SelectedObject selected(dc.get(), canvas.get());
+    if (!DrawIconEx(dc.get(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL)) return {};
+    auto* pixels = static_cast<const DWORD*>(bits);
+    return std::vector<DWORD>(pixels, pixels + side * side);
+}
 
 class ProgramResources : public ::testing::Test {
   protected:
@@ -44,33 +67,71 @@ class ProgramResources : public ::testing::Test {
         return header ? *header : BITMAPINFOHEADER{};
     }
 
+    // An icon's images by side; a side of 256 is stored as 0.
+    std::map<int, GroupIconEntry> IconGroup(const char* name) const {
+        std::map<int, GroupIconEntry> images;
+        auto* group = static_cast<const GroupIconHeader*>(Resource(name, RT_GROUP_ICON));
+        for (int i = 0; group && i < group->count; ++i)
+            images[group->entries[i].width ? group->entries[i].width : 256] = group->entries[i];
+        return images;
+    }
+
+    // One icon image as its own icon, unscaled.
+    win::UniqueHicon IconImage(WORD id, int side) const {
+        DWORD size = 0;
+        auto* data = static_cast<const BYTE*>(Resource(MAKEINTRESOURCEA(id), RT_ICON, &size));
+        if (!data) return {};
+        return win::UniqueHicon(CreateIconFromResourceEx(const_cast<BYTE*>(data), size, TRUE,
+                                                         0x00030000, side, side, 0));
+    }
+
     win::UniqueHmodule program;
     HMODULE module = nullptr;
 };
 
-TEST_F(ProgramResources, MainIconIsOne32x32ImageIn256Colours) {
-    auto* group = static_cast<const GroupIconHeader*>(Resource(QUORVIN_MAINICON, RT_GROUP_ICON));
-    ASSERT_NE(group, nullptr);
-    ASSERT_EQ(group->count, 1);
-    EXPECT_EQ(group->entries[0].width, 32);
-    EXPECT_EQ(group->entries[0].height, 32);
-    EXPECT_EQ(group->entries[0].bitCount, 8);
+TEST_F(ProgramResources, IconsHaveEverySideAPngAt256AndTheir96DpiImages) {
+    for (const char* name : kIcons) {
+        auto images = IconGroup(name);
+        EXPECT_EQ(images.size(), std::size(kIconSides)) << name;
+        for (int side : kIconSides) EXPECT_EQ(images.count(side), 1u) << name << " " << side;
+        DWORD size = 0;
+        auto* png = Resource(MAKEINTRESOURCEA(images[256].id), RT_ICON, &size);
+        ASSERT_GE(size, 8u) << name;
+        EXPECT_EQ(std::memcmp(png, "\x89PNG\r\n\x1a\n", 8), 0) << name;
+    }
+    // What 96 DPI shows: the main icon's 32 x 32 in 256 colours, the About box's in true colour.
+    EXPECT_EQ(IconGroup(QUORVIN_MAINICON)[32].bitCount, 8);
+    auto about = IconGroup(QUORVIN_ABOUTICON);
+    EXPECT_EQ(about[16].bitCount, 24);
+    EXPECT_EQ(about[32].bitCount, 24);
 }
 
-TEST_F(ProgramResources, AboutPictureHas16And32PixelTrueColourImages) {
-    auto* group = static_cast<const GroupIconHeader*>(Resource(QUORVIN_ABOUTICON, RT_GROUP_ICON));
-    ASSERT_NE(group, nullptr);
-    ASSERT_EQ(group->count, 2);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(group->entries[i].width, i == 0 ? 16 : 32);
-        EXPECT_EQ(group->entries[i].bitCount, 24);
+TEST_F(ProgramResources, EachIconSideLoadsItsOwnImage) {
+    win::UniqueHmodule comctl(LoadLibraryA("comctl32.dll"));
+    using LoadScaledDown = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    auto loadScaledDown = reinterpret_cast<LoadScaledDown>(
+        reinterpret_cast<void*>(GetProcAddress(comctl.get(), "LoadIconWithScaleDown")));
+    ASSERT_NE(loadScaledDown, nullptr);
+    for (const char* name : kIcons) {
+        const std::wstring wideName(name, name + std::strlen(name));
+        auto images = IconGroup(name);
+        for (int side : kIconSides) {
+            const auto own = Drawn(IconImage(images[side].id, side).get(), side);
+            ASSERT_FALSE(own.empty()) << name << " " << side;
+            win::UniqueHicon loaded(
+                static_cast<HICON>(LoadImageA(module, name, IMAGE_ICON, side, side, 0)));
+            EXPECT_EQ(Drawn(loaded.get(), side), own) << name << " " << side;
+            win::UniqueHicon scaled;
+            EXPECT_EQ(loadScaledDown(module, wideName.c_str(), side, side, scaled.put()), S_OK);
+            EXPECT_EQ(Drawn(scaled.get(), side), own) << name << " " << side;
+        }
     }
 }
 
-TEST_F(ProgramResources, GlyphsHaveTheirSizesAndDepths) {
+TEST_F(ProgramResources, GlyphsHaveTheirSidesAtEveryScaleAndKeepTheirDepths) {
     struct {
         const char* name;
-        LONG size;
+        int side;
         WORD bits;
     } const glyphs[] = {
         {QUORVIN_GLYPH_SAVE, 16, 4},
@@ -78,11 +139,22 @@ TEST_F(ProgramResources, GlyphsHaveTheirSizesAndDepths) {
         {QUORVIN_GLYPH_ABOUT, 16, 8},
         {QUORVIN_GLYPH_EXIT, 12, 24},
     };
+    win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
     for (const auto& g : glyphs) {
-        BITMAPINFOHEADER h = Bitmap(g.name);
-        EXPECT_EQ(h.biWidth, g.size) << g.name;
-        EXPECT_EQ(h.biHeight, g.size) << g.name;
-        EXPECT_EQ(h.biBitCount, g.bits) << g.name;
+        for (int scale : kGlyphScales) {
+            const std::string name =
+                scale == 100 ? g.name : std::string(g.name) + "_" + std::to_string(scale);
+            const BITMAPINFOHEADER h = Bitmap(name.c_str());
+            EXPECT_EQ(h.biWidth, MulDiv(g.side, scale, 100)) << name;
+            EXPECT_EQ(h.biHeight, MulDiv(g.side, scale, 100)) << name;
+            EXPECT_EQ(h.biBitCount, g.bits) << name;
+            // Loaded as the buttons load it, with the corner left undrawn in magenta.
+            win::UniqueHbitmap bitmap(static_cast<HBITMAP>(
+                LoadImageA(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+            ASSERT_TRUE(bitmap) << name;
+            win::SelectedObject selected(dc.get(), bitmap.get());
+            EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(255, 0, 255)) << name;
+        }
     }
 }
 
