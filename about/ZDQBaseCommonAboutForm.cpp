@@ -75,8 +75,7 @@ void T_ZDQBaseCommonAboutForm::SetAppIcon(const ui::Picture& picture) {
 }
 
 void T_ZDQBaseCommonAboutForm::ShowAppIcon() {
-    SendMessageA(Control(idImgAppIcon), STM_SETICON,
-                 reinterpret_cast<WPARAM>(settings_.Picture.Handle()), 0);
+    SetControlPicture(idImgAppIcon, settings_.Picture);
 }
 
 void T_ZDQBaseCommonAboutForm::FormShow() {

@@ -28,8 +28,9 @@ std::string T_ZDQGUICommonAboutForm::ReadOwnVersionInfo(TVersionInfoItem item) c
 void T_ZDQGUICommonAboutForm::FormShow() {
     if (settings_.UseVersionInfoFromFile) {
         SetCaption(ReadOwnVersionInfo(viProductName) + kCaptionSuffix);
+        const ui::Application& app = ui::Application::Current();
         ui::Picture icon;
-        icon.Assign(ui::Application::Current().Icon());
+        icon.LoadFromResource(app.Instance(), app.IconName(), ui::kStandardIconSize);
         SetAppIcon(icon);
         SetControlText(idLblProductName, ReadOwnVersionInfo(viProductName));
         SetControlText(idLblCompanyName, ReadOwnVersionInfo(viCompanyName));

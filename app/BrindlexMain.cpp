@@ -67,9 +67,6 @@ const ui::SaveDialogOptions kSaveDialog = {
     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING,
 };
 
-// The About picture: the 32 x 32 image of its icon.
-constexpr int kAboutIconSize = 32;
-
 // The information message of a finished output, in a box that stays until it is closed.
 void Inform(const std::string& text) {
     CExceptionMsg(std::make_unique<ECInformation>(text), -1, false, nullptr, 0, "");
@@ -90,8 +87,9 @@ std::unique_ptr<TCAboutForm> CreateAboutComponent() {
     about->ContactButtonVisible = true;
     about->Width = 500;
     about->SetVersionFormat({vfMajor, vfMinor, vfRelease, vfBuild});
-    about->Picture.LoadIcon(ui::Application::Current().Instance(), QUORVIN_ABOUTICON,
-                            kAboutIconSize);
+    // The 32 x 32 image at 96 DPI; the dialog loads the size its DPI asks for.
+    about->Picture.LoadFromResource(ui::Application::Current().Instance(), QUORVIN_ABOUTICON,
+                                    ui::kStandardIconSize);
     return about;
 }
 

@@ -5,15 +5,9 @@
 #define QUORVIN_ABOUTICON "ABOUTICON"
 
 // The button glyphs as drawn for 100 %. Each is drawn again for every other scale of
-// kGlyphScales and named after its 100 % image, an underscore and the scale in per cent:
+// ui::kGlyphScales and named after its 100 % image, an underscore and the scale in per cent:
 // GLYPH_SAVE_150 is GLYPH_SAVE at 150 %. Its side is MulDiv(side at 100 %, scale, 100).
 #define QUORVIN_GLYPH_SAVE "GLYPH_SAVE"
 #define QUORVIN_GLYPH_CLIPBOARD "GLYPH_CLIPBOARD"
 #define QUORVIN_GLYPH_ABOUT "GLYPH_ABOUT"
 #define QUORVIN_GLYPH_EXIT "GLYPH_EXIT"
-
-#ifndef RC_INVOKED
-// The display scales, in per cent, at which every glyph exists. make_images.py reads this
-// list: a scale added here needs its glyphs drawn there and named in Quorvin.rc.
-inline constexpr int kGlyphScales[] = {100, 125, 150, 200};
-#endif

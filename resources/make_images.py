@@ -2,7 +2,7 @@
 """Writes the program's icons and button glyphs from the pixel art beside it.
 
 Run it after changing the art: python3 resources/make_images.py
-Every glyph is written at each display scale that ResourceIds.h lists: glyph_<name>.bmp at
+Every glyph is written at each display scale that ui/Layout.h lists: glyph_<name>.bmp at
 100 %, glyph_<name>_<scale>.bmp at the others, the names the resource script gives them.
 """
 import os
@@ -28,8 +28,8 @@ ICON_BITS = 8
 
 
 def glyph_scales():
-    """The display scales, in per cent, that ResourceIds.h lists."""
-    with open(os.path.join(HERE, 'ResourceIds.h')) as f:
+    """The display scales, in per cent, that the forms pick glyphs from (ui/Layout.h)."""
+    with open(os.path.join(HERE, '..', 'ui', 'Layout.h')) as f:
         found = re.search(r'kGlyphScales\[\] = \{([^}]*)\}', f.read())
     return [int(scale) for scale in found.group(1).split(',')]
 

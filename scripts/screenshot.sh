@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Renders what a user sees of the shipped 32-bit Quorvin's windows, title bars and Japanese
-# texts included, under a private Xvfb:
-#   bash scripts/screenshot.sh [main|about] [out.png]   (default: main, build/<window>.png)
+# texts included, under a private Xvfb, at a display scale given as a DPI (96 is 100 %):
+#   bash scripts/screenshot.sh [main|about] [out.png] [dpi]
+#   (default: main, build/<window>.png, 96)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 which=${1:-main}
 out=${2:-$root/build/$which-window.png}
+dpi=${3:-96}
 build=$root/build/win32
 
 bash scripts/install-deps.sh
@@ -14,6 +16,7 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j"$(nproc)" >/dev/null
 . scripts/wine-env.sh
 quorvin_enter_run_prefix "$build" display
+quorvin_set_dpi "$dpi"
 
 "$WINE64" "$build/Quorvin.exe" </dev/null >/dev/null 2>&1 &
 
@@ -30,7 +33,7 @@ for _ in $(seq 100); do
   if [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; then
     sleep 1
     geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
-      /Width/{w=$2} /Height/{h=$2} END{printf "%dx%d+%d+%d", w+16, h+16, x-8, y-8}')
+      /Width/{w=$2} /Height/{h=$2} END{printf "%dx%d+%d+%d", w+2*m, h+2*m, x-m, y-m}' m=$((8 * dpi / 96)))
     break
   fi
   sleep 0.1

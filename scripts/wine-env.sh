@@ -73,7 +73,7 @@ quorvin_make_prefix() {
 # stops it with quorvin_stop_xvfb.
 quorvin_start_xvfb() {
   local dir=$1 i
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" </dev/null >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$dir/display" </dev/null >/dev/null 2>&1 &
   QUORVIN_XVFB_PID=$!
   for i in $(seq 100); do
     [ -s "$dir/display" ] && break
@@ -115,6 +115,12 @@ quorvin_enter_run_prefix() {
   fi
   # Started here so that it does not hold the caller's output pipe open.
   wineserver -p5 </dev/null >/dev/null 2>&1
+}
+
+# The display scale of programs started from now on in the current prefix, as the DPI (96 is
+# 100 %): Wine reads it when a program starts.
+quorvin_set_dpi() {
+  "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
 }
 
 quorvin_leave_run_prefix() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
+#include "ui/Controls.h"
 #include "support/Driver.h"
 #include "win/GdiGuards.h"
 #include "win/UniqueHandle.h"
@@ -141,9 +142,8 @@ TEST_F(ProgramResources, GlyphsHaveTheirSidesAtEveryScaleAndKeepTheirDepths) {
     };
     win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
     for (const auto& g : glyphs) {
-        for (int scale : kGlyphScales) {
-            const std::string name =
-                scale == 100 ? g.name : std::string(g.name) + "_" + std::to_string(scale);
+        for (int scale : ui::kGlyphScales) {
+            const std::string name = ui::GlyphResourceName(g.name, scale);
             const BITMAPINFOHEADER h = Bitmap(name.c_str());
             EXPECT_EQ(h.biWidth, MulDiv(g.side, scale, 100)) << name;
             EXPECT_EQ(h.biHeight, MulDiv(g.side, scale, 100)) << name;

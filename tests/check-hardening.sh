@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks what makes a downloaded Quorvin.exe safe to run and its build checkable: it imports
 # only DLLs that Windows takes from System32 whatever lies beside the program (KnownDLLs, and
-# comctl32 v6, bound through the manifest), it carries the flags of a modern program, and no
-# time stamp or folder of the build machine is in it.
+# comctl32 v6, bound through the manifest) and no function that Windows 7 lacks, it carries the
+# flags of a modern program, and no time stamp or folder of the build machine is in it.
 #   check-hardening.sh <exe> <objdump> <source folder> <build folder>
 set -euo pipefail
 exe=$1 objdump=$2 source=$3 build=$4
@@ -21,6 +21,16 @@ for dll in $imports; do
     *) failed "imports $dll, which Windows may take from the program's folder" ;;
   esac
 done
+
+# Functions newer than Windows 7 SP1 are looked up at run time: a static import of one would
+# stop the program from starting there.
+newer="GetDpiForWindow AdjustWindowRectExForDpi GetSystemMetricsForDpi SetThreadDpiAwarenessContext
+ SetProcessDpiAwarenessContext GetDpiForSystem EnableNonClientDpiScaling SetDefaultDllDirectories"
+functions=$("$objdump" -p "$exe" | awk -F'[ \t]+' '/^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ {print $NF}')
+for name in $newer; do
+  if grep -qx "$name" <<<"$functions"; then failed "imports $name, which Windows 7 lacks"; fi
+done
+[ -n "$functions" ] && ok "no function newer than Windows 7 imported" || failed "no functions read"
 
 # Little-endian unsigned fields of the PE headers.
 field() { od -An -t"u$2" -j"$1" -N"$2" "$exe" | tr -d ' '; }

@@ -5,6 +5,7 @@
 
 #include "ui/Form.h"
 #include "ui/ModalScope.h"
+#include "ui/Picture.h"
 
 namespace ui {
 namespace {
@@ -60,11 +61,9 @@ void Application::Initialize(HINSTANCE instance, const char* iconName,
                              std::string unknownErrorText) {
     instance_ = instance;
     unknownErrorText_ = std::move(unknownErrorText);
-    icon_.reset(
-        static_cast<HICON>(LoadImageA(instance, iconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-    smallIcon_.reset(
-        static_cast<HICON>(LoadImageA(instance, iconName, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                      GetSystemMetrics(SM_CYSMICON), 0)));
+    iconName_ = iconName;
+    icon_ = LoadIconResource(instance, iconName, GetSystemMetrics(SM_CXICON));
+    smallIcon_ = LoadIconResource(instance, iconName, GetSystemMetrics(SM_CXSMICON));
     window_ = std::make_unique<OwnerWindow>(*this, icon_.get());
 }
 

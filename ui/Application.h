@@ -37,6 +37,8 @@ class Application {
     HINSTANCE Instance() const { return instance_; }
     HICON Icon() const { return icon_.get(); }
     HICON SmallIcon() const { return smallIcon_.get(); }
+    // The icon resource, for a form that loads it at its own DPI.
+    const char* IconName() const { return iconName_.c_str(); }
     // Hidden top-level window: owner of the message boxes shown and the clipboard opened.
     HWND Handle() const;
 
@@ -88,6 +90,7 @@ class Application {
     HINSTANCE instance_ = nullptr;
     std::string title_;
     std::string unknownErrorText_;
+    std::string iconName_;
     win::UniqueHicon icon_;
     win::UniqueHicon smallIcon_;
     std::unique_ptr<OwnerWindow> window_;

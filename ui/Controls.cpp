@@ -1,9 +1,11 @@
 // Child controls made from layout rows.
 #include "ui/Controls.h"
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
+#include "win/Dpi.h"
 #include "win/GdiGuards.h"
 
 namespace ui {
@@ -40,56 +42,61 @@ const char* ClassOf(ControlKind kind) {
 
 // Glyph pixels of this colour are not drawn.
 constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
-// Room between a button's left edge and its glyph, in pixels.
-constexpr LONG kGlyphMargin = 4;
+// Room between a button's left edge and its glyph, in layout pixels.
+constexpr int kGlyphMargin = 4;
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlRow& row, HFONT font) {
+HWND CreateControl(HWND parent, const ControlRow& row) {
     DWORD exStyle = row.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
     HWND hwnd = CreateWindowExA(
-        exStyle, ClassOf(row.kind), row.text, StyleOf(row), row.left, row.top, row.width,
-        row.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+        exStyle, ClassOf(row.kind), row.text, StyleOf(row), 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + row.name);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    FitLabel(hwnd, row, font);
     return hwnd;
 }
 
-void FitLabel(HWND label, const ControlRow& row, HFONT font) {
-    if (!(row.flags & kAutoSize)) return;
+int TextWidth(HWND label, HFONT font) {
     int length = GetWindowTextLengthA(label);
     std::string text(length + 1, '\0');
-    GetWindowTextA(label, text.data(), length + 1);
-    text.resize(length);
-
-    // The layout's width fits the text in the form's font; a font that stands in for it on
-    // this system may need more.
+    text.resize(GetWindowTextA(label, text.data(), length + 1));
     win::WindowDc dc(label);
     win::SelectedObject selected(dc.get(), font);
     RECT r{0, 0, 0, 0};
     DrawTextA(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    int width = r.right > row.width ? r.right : row.width;
-    SetWindowPos(label, nullptr, 0, 0, width, row.height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return r.right;
 }
 
-win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource) {
+int GlyphScaleFor(UINT dpi) {
+    int wanted = static_cast<int>(dpi) * 100 / static_cast<int>(win::kDefaultDpi);
+    int best = kGlyphScales[0];
+    for (int scale : kGlyphScales)
+        if (std::abs(scale - wanted) <= std::abs(best - wanted)) best = scale;
+    return best;
+}
+
+std::string GlyphResourceName(const char* base, int scale) {
+    return scale == 100 ? std::string(base) : std::string(base) + "_" + std::to_string(scale);
+}
+
+win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource,
+                                     UINT dpi) {
+    std::string name = GlyphResourceName(resource, GlyphScaleFor(dpi));
     win::UniqueHbitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(instance, resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bitmap) throw std::runtime_error(std::string("missing glyph ") + resource);
+        LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap) throw std::runtime_error("missing glyph " + name);
 
     BITMAP info{};
     GetObjectA(bitmap.get(), sizeof info, &info);
     win::UniqueHimagelist list(
         ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
     if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent) < 0)
-        throw std::runtime_error(std::string("cannot load glyph ") + resource);
+        throw std::runtime_error("cannot load glyph " + name);
 
     BUTTON_IMAGELIST images{};
     images.himl = list.get();
-    images.margin = RECT{kGlyphMargin, 0, 0, 0};
+    images.margin = RECT{win::ScaleToDpi(kGlyphMargin, dpi), 0, 0, 0};
     images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
     return list;

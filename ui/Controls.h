@@ -3,19 +3,28 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/Layout.h"
 #include "win/UniqueHandle.h"
 
 namespace ui {
 
-// Creates the control of one layout row; the parent window destroys it.
-HWND CreateControl(HWND parent, const ControlRow& row, HFONT font);
+// Creates the control of one layout row, not yet placed; the parent window destroys it.
+HWND CreateControl(HWND parent, const ControlRow& row);
 
-// Sizes an auto-sized label to its current text: never narrower than its layout width.
-void FitLabel(HWND label, const ControlRow& row, HFONT font);
+// The width of a label's current text in the font.
+int TextWidth(HWND label, HFONT font);
 
-// Puts a bitmap resource beside a button's caption; magenta pixels are transparent. The button
-// keeps using the list, so the caller keeps it alive until the button is gone.
-win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource);
+// The scale of kGlyphScales nearest the DPI's; of two equally near, the larger.
+int GlyphScaleFor(UINT dpi);
+// The name of a glyph resource's image at one of kGlyphScales.
+std::string GlyphResourceName(const char* base, int scale);
+
+// Puts the glyph drawn for the DPI (the nearest of the glyph's scales) beside a button's
+// caption; magenta pixels are transparent. The button keeps using the list, so the caller
+// keeps it alive until the button is gone or has another.
+win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource,
+                                     UINT dpi);
 
 }  // namespace ui

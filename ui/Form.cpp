@@ -7,54 +7,54 @@
 
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/FormColours.h"
+#include "ui/ModalLoop.h"
 #include "ui/ModalScope.h"
-#include "win/WindowClass.h"
+#include "win/Dpi.h"
 
 namespace ui {
 namespace {
 
-HFONT CreateFormFont(const FormFont& font, int weight) {
-    return CreateFontA(-font.height, 0, 0, 0, weight, FALSE, FALSE, FALSE, font.charset,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+HFONT CreateFormFont(const FormFont& font, int weight, UINT dpi) {
+    return CreateFontA(-win::ScaleToDpi(font.height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                       font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, font.face);
-}
-
-bool IsPushButton(HWND hwnd) {
-    if (!win::IsWindowClass(hwnd, "Button")) return false;
-    LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }
 
 }  // namespace
 
 Form::Form(const FormLayout& layout, const ControlRow* controls, std::size_t count)
-    : controls_(controls), count_(count) {
+    : controls_(controls),
+      count_(count),
+      fontSpec_(layout.font),
+      geometry_(layout, controls, count) {
     const Application& app = Application::Current();
-    font_.reset(CreateFormFont(layout.font, FW_NORMAL));
-    boldFont_.reset(CreateFormFont(layout.font, FW_BOLD));
-
     WindowClass windowClass{layout.className};
     windowClass.icon = app.Icon();
     windowClass.smallIcon = app.SmallIcon();
     windowClass.cursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
-    AdjustWindowRectEx(&frame, layout.style, FALSE, layout.exStyle);
+    // Made hidden and sized once its DPI is known: the DPI is that of the monitor it is on.
     Create(windowClass, {layout.exStyle, layout.style, layout.caption, CW_USEDEFAULT, CW_USEDEFAULT,
-                         frame.right - frame.left, frame.bottom - frame.top, nullptr});
-    // No icon of its own: the program's icon stands in the title bar and on the taskbar.
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.SmallIcon()));
+                         0, 0, nullptr});
     CreateControls();
+    ScaleTo(win::WindowDpi(Handle()));
+    FitWindowToClient();
 }
 
 Form::~Form() {
-    // The window goes first: its buttons still draw with the glyph lists until then.
+    // The window goes first: its controls still draw with the fonts, glyphs and icons.
     Destroy();
 }
 
 Form* Form::FromHandle(HWND hwnd) noexcept {
     return dynamic_cast<Form*>(Window::FromHandle(hwnd));
+}
+
+std::size_t Form::RowIndex(int id) const {
+    for (std::size_t i = 0; i < count_; ++i)
+        if (controls_[i].id == id) return i;
+    throw std::out_of_range("no control " + std::to_string(id));
 }
 
 void Form::CreateControls() {
@@ -64,21 +64,70 @@ void Form::CreateControls() {
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
         return controls_[a].tabOrder < controls_[b].tabOrder;
     });
-    HINSTANCE instance = Application::Current().Instance();
     for (std::size_t i : order) {
-        const ControlRow& row = controls_[i];
-        HFONT font = (row.flags & kBold) ? boldFont_.get() : font_.get();
-        HWND control = CreateControl(Handle(), row, font);
-        if (row.glyph) glyphs_.push_back(SetButtonGlyph(control, instance, row.glyph));
-        if (row.flags & kDefaultButton) defaultButtonId_ = row.id;
-        if (row.flags & kCancelButton) cancelButtonId_ = row.id;
+        CreateControl(Handle(), controls_[i]);
+        keyboard_.AddControl(controls_[i]);
     }
 }
 
-const ControlRow* Form::RowOf(int id) const {
-    for (std::size_t i = 0; i < count_; ++i)
-        if (controls_[i].id == id) return &controls_[i];
-    return nullptr;
+void Form::ScaleTo(UINT dpi) {
+    dpi_ = dpi;
+    HWND hwnd = Handle();
+    // What the controls use is replaced only once they use its successor.
+    win::UniqueHfont font(CreateFormFont(fontSpec_, FW_NORMAL, dpi));
+    win::UniqueHfont boldFont(CreateFormFont(fontSpec_, FW_BOLD, dpi));
+    std::vector<win::UniqueHimagelist> glyphs;
+    HINSTANCE instance = Application::Current().Instance();
+    for (std::size_t i = 0; i < count_; ++i) {
+        const ControlRow& row = controls_[i];
+        HWND control = Control(row.id);
+        HFONT controlFont = (row.flags & kBold) ? boldFont.get() : font.get();
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+        if (row.glyph) glyphs.push_back(SetButtonGlyph(control, instance, row.glyph, dpi));
+    }
+    font_ = std::move(font);
+    boldFont_ = std::move(boldFont);
+    glyphs_ = std::move(glyphs);
+    for (std::size_t i = 0; i < count_; ++i) PlaceControl(i);
+
+    // No icon of its own: the program's icon stands in the title bar and on the taskbar.
+    const char* iconName = Application::Current().IconName();
+    win::UniqueHicon big =
+        LoadIconResource(instance, iconName, win::SystemMetricForDpi(SM_CXICON, dpi));
+    win::UniqueHicon small =
+        LoadIconResource(instance, iconName, win::SystemMetricForDpi(SM_CXSMICON, dpi));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+    for (ShownPicture& shown : pictures_) ShowPicture(shown);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Form::PlaceControl(std::size_t row) {
+    const ControlRow& control = controls_[row];
+    const RECT& r = geometry_.Rect(row);
+    int left = win::ScaleToDpi(r.left, dpi_), top = win::ScaleToDpi(r.top, dpi_);
+    int width = win::ScaleToDpi(r.right, dpi_) - left;
+    int height = win::ScaleToDpi(r.bottom, dpi_) - top;
+    HWND hwnd = Control(control.id);
+    // The layout's width fits the text in the form's font; a font that stands in for it on
+    // this system, or its size at this DPI, may need more.
+    if (control.flags & kAutoSize) {
+        HFONT font = (control.flags & kBold) ? boldFont_.get() : font_.get();
+        width = std::max(width, TextWidth(hwnd, font));
+    }
+    SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::FitWindowToClient() {
+    HWND hwnd = Handle();
+    SIZE client = geometry_.ClientSize();
+    SIZE frame = win::FrameSizeForClient(
+        SIZE{win::ScaleToDpi(client.cx, dpi_), win::ScaleToDpi(client.cy, dpi_)},
+        GetWindowLongA(hwnd, GWL_STYLE), GetWindowLongA(hwnd, GWL_EXSTYLE), dpi_);
+    SetWindowPos(hwnd, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Runs the show handler, then centres the form as it has come out of it. An error of the
@@ -120,16 +169,7 @@ void Form::ShowModal() {
     modalDone_ = false;
     ShowWindow(hwnd, SW_SHOW);
     SetForegroundWindow(hwnd);
-    MSG msg;
-    while (!modalDone_) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop must see it too
-            break;
-        }
-        if (IsDialogMessageA(hwnd, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    RunModalLoop(hwnd, modalDone_);
     modal_ = false;
     Hide();
 }
@@ -151,35 +191,10 @@ void Form::SetCaption(const std::string& caption) {
     SetWindowTextA(Handle(), caption.c_str());
 }
 
-SIZE Form::ClientSize() const {
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    return SIZE{r.right, r.bottom};
-}
-
 void Form::SetClientSize(int width, int height) {
-    HWND hwnd = Handle();
-    SIZE old = ClientSize();
-    int dx = width - old.cx, dy = height - old.cy;
-    for (std::size_t i = 0; i < count_; ++i) {
-        const ControlRow& row = controls_[i];
-        if (!(row.flags & (kAnchorRight | kAnchorBottom))) continue;
-        RECT r = ControlRect(row.id);
-        int left = r.left, top = r.top, w = r.right - r.left, h = r.bottom - r.top;
-        if (row.flags & kAnchorRight) {
-            if (row.flags & kNotAnchoredLeft)
-                left += dx;
-            else
-                w = std::max(0, w + dx);
-        }
-        if (row.flags & kAnchorBottom) h = std::max(0, h + dy);
-        SetWindowPos(Control(row.id), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, GetWindowLongA(hwnd, GWL_STYLE), FALSE,
-                       GetWindowLongA(hwnd, GWL_EXSTYLE));
-    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    geometry_.SetClientSize(width, height);
+    for (std::size_t i = 0; i < count_; ++i) PlaceControl(i);
+    FitWindowToClient();
 }
 
 std::string Form::ControlText(int id) const {
@@ -191,10 +206,8 @@ std::string Form::ControlText(int id) const {
 }
 
 void Form::SetControlText(int id, const std::string& text) {
-    HWND control = Control(id);
-    SetWindowTextA(control, text.c_str());
-    if (const ControlRow* row = RowOf(id))
-        FitLabel(control, *row, (row->flags & kBold) ? boldFont_.get() : font_.get());
+    SetWindowTextA(Control(id), text.c_str());
+    PlaceControl(RowIndex(id));
 }
 
 void Form::SetControlVisible(int id, bool visible) {
@@ -205,109 +218,67 @@ void Form::SetControlEnabled(int id, bool enabled) {
     EnableWindow(Control(id), enabled);
 }
 
+void Form::SetControlPicture(int id, const Picture& picture) {
+    auto shown = std::find_if(pictures_.begin(), pictures_.end(),
+                              [id](const ShownPicture& p) { return p.id == id; });
+    if (shown == pictures_.end()) shown = pictures_.insert(shown, ShownPicture{id, {}, {}});
+    shown->picture = picture;
+    ShowPicture(*shown);
+}
+
+void Form::ShowPicture(ShownPicture& shown) {
+    win::UniqueHicon icon = shown.picture.ForDpi(dpi_);
+    SendMessageA(Control(shown.id), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    shown.icon = std::move(icon);
+}
+
 void Form::MoveControl(int id, int left, int top) {
-    SetWindowPos(Control(id), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::size_t row = RowIndex(id);
+    geometry_.Move(row, left, top);
+    PlaceControl(row);
 }
 
 RECT Form::ControlRect(int id) const {
-    RECT r{};
-    GetWindowRect(Control(id), &r);
-    MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void Form::OnActivate(bool active) {
-    HWND hwnd = Handle();
-    if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd, focus)) lastFocus_ = focus;
-        return;
-    }
-    HWND target =
-        lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd, nullptr, FALSE);
-    if (target) SetFocus(target);
-}
-
-// A focused push button looks like the default one and takes Enter; elsewhere the form's own
-// default button does.
-void Form::MoveDefaultLook(HWND focusedButton) {
-    HWND hwnd = Handle();
-    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsPushButton(child)) continue;
-        bool isDefault =
-            focusedButton ? child == focusedButton : GetDlgCtrlID(child) == defaultButtonId_;
-        SendMessageA(child, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-    }
-}
-
-// One click, one piece of work: a handler waiting in a modal box still receives the clicks
-// (a posted BM_CLICK, say) that its disabled form is sent, and they must not start it again.
-// The error box for an exception that ended the handler is part of that work, so it is shown
-// here, while further clicks are still dropped.
-void Form::RunClick(int id) {
-    if (clickRunning_) return;
-    struct Running {
-        Form* form;
-        explicit Running(Form* f) : form(f) { form->clickRunning_ = true; }
-        ~Running() {
-            form->clickRunning_ = false;
-            if (form->closeRequested_) PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
-        }
-    } running(this);
-    try {
-        OnClick(id);
-    } catch (...) {
-        Application::ReportEscaped();
-    }
-}
-
-bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
+    return geometry_.Rect(RowIndex(id));
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = Handle();
-    LRESULT result = 0;
-    if (OnMessage(msg, wParam, lParam, result)) return result;
-
     switch (msg) {
         case WM_COMMAND: {
             int id = LOWORD(wParam);
             switch (HIWORD(wParam)) {
                 case BN_CLICKED:
-                    if (lParam) {
-                        RunClick(id);
-                    } else if (id == IDCANCEL && cancelButtonId_) {
-                        // Escape, as IsDialogMessage reports it, presses the cancel button.
-                        // A plain Enter (IDOK) and Escape without one do nothing.
-                        RunClick(cancelButtonId_);
-                    }
+                    // Escape, as IsDialogMessage reports it, presses the cancel button. A
+                    // plain Enter (IDOK) and Escape without one do nothing.
+                    if (!lParam) id = id == IDCANCEL ? keyboard_.CancelButton() : 0;
+                    if (id) clicks_.Run(hwnd, [this, id] { OnClick(id); });
                     return 0;
                 case BN_SETFOCUS:
-                    MoveDefaultLook(reinterpret_cast<HWND>(lParam));
+                    keyboard_.MoveDefaultLook(hwnd, reinterpret_cast<HWND>(lParam));
                     return 0;
                 case BN_KILLFOCUS:
-                    MoveDefaultLook(nullptr);
+                    keyboard_.MoveDefaultLook(hwnd, nullptr);
                     return 0;
             }
             break;
         }
-        case DM_GETDEFID: {
-            HWND focus = GetFocus();
-            int id = focus && IsChild(hwnd, focus) && IsPushButton(focus) ? GetDlgCtrlID(focus)
-                                                                          : defaultButtonId_;
-            return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
-        }
+        case DM_GETDEFID:
+            return keyboard_.DefaultButtonReply(hwnd);
         case WM_ACTIVATE:
-            OnActivate(LOWORD(wParam) != WA_INACTIVE);
+            keyboard_.OnActivate(hwnd, LOWORD(wParam) != WA_INACTIVE);
             return 0;
-        case WM_CTLCOLORSTATIC: {
-            // Labels are transparent and the read-only text box has the button-face colour.
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            if (win::IsWindowClass(reinterpret_cast<HWND>(lParam), "Static"))
-                SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_CTLCOLORSTATIC:
+            return StaticControlColours(reinterpret_cast<HDC>(wParam),
+                                        reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another DPI: the system's suggested frame, exactly, with
+            // everything inside drawn anew for the DPI.
+            ScaleTo(LOWORD(wParam));
+            const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
         }
         case WM_CLOSE:
             if (modal_) {
@@ -316,10 +287,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             // Not under a running handler's feet: it sees the request and stops, then the
             // form closes.
-            if (clickRunning_) {
-                closeRequested_ = true;
-                return 0;
-            }
+            if (clicks_.DeferClose()) return 0;
             break;
         case WM_DESTROY: {
             const Application* app = Application::Find();

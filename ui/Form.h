@@ -1,4 +1,8 @@
 // A top-level window built from a layout table: the base of every form of the program.
+//
+// The table is in 96-DPI pixels, and so is everything a form's code says about sizes and
+// places; the form shows it at the DPI of the monitor it is on, and again at the new one when
+// it is moved to another.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/ClickGuard.h"
+#include "ui/FormGeometry.h"
+#include "ui/FormKeyboard.h"
 #include "ui/Layout.h"
+#include "ui/Picture.h"
 #include "ui/Window.h"
 #include "win/UniqueHandle.h"
 
@@ -34,10 +42,14 @@ class Form : public Window {
 
     // Whether the form was asked to close while one of its click handlers was running: the
     // handler stops at its next step, and the form closes once the handler has returned.
-    bool CloseRequested() const { return closeRequested_; }
+    bool CloseRequested() const { return clicks_.CloseRequested(); }
+
+    // The DPI the form is shown at.
+    UINT Dpi() const { return dpi_; }
 
     void SetCaption(const std::string& caption);
-    SIZE ClientSize() const;
+    // In layout pixels, as are all sizes and places below.
+    SIZE ClientSize() const { return geometry_.ClientSize(); }
     // Resizes the client area; anchored controls follow the edges they are anchored to.
     void SetClientSize(int width, int height);
 
@@ -46,6 +58,8 @@ class Form : public Window {
     void SetControlText(int id, const std::string& text);
     void SetControlVisible(int id, bool visible);
     void SetControlEnabled(int id, bool enabled);
+    // Shows a copy of the picture in an image control, at the form's DPI.
+    void SetControlPicture(int id, const Picture& picture);
     void MoveControl(int id, int left, int top);
     RECT ControlRect(int id) const;
 
@@ -57,31 +71,41 @@ class Form : public Window {
     // A button was clicked (by mouse, access key, Enter, Escape for the cancel button). Clicks
     // on the form that arrive while a handler runs (from inside its modal boxes) are dropped.
     virtual void OnClick(int id) { (void)id; }
-    // Messages a form wants to see before the default handling; return true when handled.
-    virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // What an image control shows, and the icon it shows at the form's DPI.
+    struct ShownPicture {
+        int id;
+        Picture picture;
+        win::UniqueHicon icon;
+    };
+
+    std::size_t RowIndex(int id) const;
     void CreateControls();
-    void RunClick(int id);
-    const ControlRow* RowOf(int id) const;
+    // Fonts, glyphs, icons and every control's place for the DPI.
+    void ScaleTo(UINT dpi);
+    void PlaceControl(std::size_t row);
+    void FitWindowToClient();
+    void ShowPicture(ShownPicture& shown);
     void PrepareToShow();
-    void OnActivate(bool active);
-    void MoveDefaultLook(HWND focusedButton);
 
     const ControlRow* controls_;
     std::size_t count_;
+    FormFont fontSpec_;
+    FormGeometry geometry_;
+    FormKeyboard keyboard_;
+    ClickGuard clicks_;
+    UINT dpi_ = 0;
     win::UniqueHfont font_;
     win::UniqueHfont boldFont_;
+    win::UniqueHicon bigIcon_;
+    win::UniqueHicon smallIcon_;
     std::vector<win::UniqueHimagelist> glyphs_;
-    int defaultButtonId_ = 0;
-    int cancelButtonId_ = 0;
-    HWND lastFocus_ = nullptr;
+    std::vector<ShownPicture> pictures_;
     bool modal_ = false;
     bool modalDone_ = false;
-    bool clickRunning_ = false;
-    bool closeRequested_ = false;
 };
 
 }  // namespace ui

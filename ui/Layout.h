@@ -1,4 +1,5 @@
-// Layout tables: what a form and its controls look like, in pixels, as plain data.
+// Layout tables: what a form and its controls look like, in pixels at 96 DPI, as plain data;
+// a form scales them to the DPI it is shown at.
 #pragma once
 
 #include <windows.h>
@@ -37,6 +38,12 @@ struct ControlRow {
     unsigned flags;     // ControlFlag bits
     const char* glyph;  // bitmap resource beside a button's caption, or nullptr
 };
+
+// The display scales, in per cent, that every glyph is drawn at: the resource named in the
+// table is the 100 % image, the same name followed by "_125", "_150" or "_200" the others.
+// resources/make_images.py reads this list: a scale added here needs its glyphs drawn there
+// and named in the resource script.
+inline constexpr int kGlyphScales[] = {100, 125, 150, 200};
 
 // The font of a form and its controls.
 struct FormFont {

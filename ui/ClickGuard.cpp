@@ -1,0 +1,26 @@
+// One click, one piece of work.
+#include "ui/ClickGuard.h"
+
+#include "ui/Application.h"
+
+namespace ui {
+
+ClickGuard::Running::Running(ClickGuard& guard, HWND form) : guard_(guard), form_(form) {
+    guard_.running_ = true;
+}
+
+ClickGuard::Running::~Running() {
+    guard_.running_ = false;
+    if (guard_.closeRequested_) PostMessageA(form_, WM_CLOSE, 0, 0);
+}
+
+void ClickGuard::ReportEscaped() noexcept {
+    Application::ReportEscaped();
+}
+
+bool ClickGuard::DeferClose() {
+    if (running_) closeRequested_ = true;
+    return running_;
+}
+
+}  // namespace ui
