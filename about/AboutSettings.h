@@ -8,6 +8,9 @@
 
 #include "ui/Picture.h"
 
+// The client width of the About dialogs' stored layout.
+inline constexpr int kAboutLayoutWidth = 500;
+
 struct TAboutSettings {
     // Shown at the dialog's top left; the settings hold their own copy.
     ui::Picture Picture;
@@ -15,8 +18,9 @@ struct TAboutSettings {
     std::string ProductVersion;
     std::string CompanyName;
     std::string Copyright;
-    // Name, version, company, copyright and icon come from the program's own version record
-    // instead of the four texts and the picture.
+    // Name, company and copyright come from the program's own version record, the version
+    // text from its file version, and the picture is the program's icon, instead of the four
+    // texts and the picture.
     bool UseVersionInfoFromFile = false;
     // Free text for the appendix box, one entry per line.
     std::vector<std::string> Appendix;

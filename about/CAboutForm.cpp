@@ -11,7 +11,7 @@ TCAboutForm::TCAboutForm(lib::TComponent* owner) : TComponent(owner) {
     EnableRegSite = true;
     RegSiteButtonVisible = true;
     ContactButtonVisible = true;
-    Width = 500;
+    Width = kAboutLayoutWidth;
 }
 
 lib::TClass TCAboutForm::StaticClass() {
@@ -27,8 +27,9 @@ void TCAboutForm::Execute() {
     // Released on every path; destroyed once the messages already queued are handled.
     struct Release {
         ui::Form* form;
-        ~Release() { form->Release(); }
+        ~Release() { ui::Application::Current().ReleaseForm(form); }
     } release{dialog};
-    dialog->ApplySettings(*this, versionFormat_);
+    dialog->ApplySettings(*this);
+    dialog->SetVersionFormat(versionFormat_);
     dialog->ShowModal();
 }

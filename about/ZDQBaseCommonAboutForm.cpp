@@ -6,7 +6,9 @@
 #include <iterator>
 
 #include "lib/SysText.h"
-#include "resources/Product.h"
+#include "resources/FormFont.h"
+#include "resources/ResourceIds.h"
+#include "resources/WindowNames.h"
 
 namespace {
 
@@ -34,17 +36,17 @@ constexpr ui::ControlRow kControls[] = {
 ui::FormLayout LayoutNamed(const char* className) {
     return ui::FormLayout{className,
                           "",
-                          500,
+                          kAboutLayoutWidth,
                           220,
                           WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
                           WS_EX_DLGMODALFRAME,
-                          kFormFont};
+                          kFormFont,
+                          QUORVIN_MAINICON};
 }
 
 }  // namespace
 
-T_ZDQBaseCommonAboutForm::T_ZDQBaseCommonAboutForm()
-    : T_ZDQBaseCommonAboutForm("T_ZDQBaseCommonAboutForm") {}
+T_ZDQBaseCommonAboutForm::T_ZDQBaseCommonAboutForm() : T_ZDQBaseCommonAboutForm(kBaseAboutClass) {}
 
 T_ZDQBaseCommonAboutForm::T_ZDQBaseCommonAboutForm(const char* className)
     : ui::Form(LayoutNamed(className), kControls, std::size(kControls)) {}

@@ -1,23 +1,11 @@
 // The GUI About dialog.
 #include "about/ZDQGUICommonAboutForm.h"
 
+#include "resources/WindowNames.h"
 #include "ui/Application.h"
 #include "win/ModulePath.h"
 
-namespace {
-
-constexpr char kCaptionSuffix[] = " のバージョン情報";
-
-}  // namespace
-
-T_ZDQGUICommonAboutForm::T_ZDQGUICommonAboutForm()
-    : T_ZDQBaseCommonAboutForm("T_ZDQGUICommonAboutForm") {}
-
-void T_ZDQGUICommonAboutForm::ApplySettings(const TAboutSettings& settings,
-                                            TVersionFormat versionFormat) {
-    T_ZDQBaseCommonAboutForm::ApplySettings(settings);
-    versionFormat_ = versionFormat;
-}
+T_ZDQGUICommonAboutForm::T_ZDQGUICommonAboutForm() : T_ZDQBaseCommonAboutForm(kAboutClass) {}
 
 std::string T_ZDQGUICommonAboutForm::ReadOwnVersionInfo(TVersionInfoItem item) const {
     return GetVersionInfo(win::ModulePath(), item);
@@ -27,7 +15,7 @@ std::string T_ZDQGUICommonAboutForm::ReadOwnVersionInfo(TVersionInfoItem item) c
 // as it was filled in.
 void T_ZDQGUICommonAboutForm::FormShow() {
     if (settings_.UseVersionInfoFromFile) {
-        SetCaption(ReadOwnVersionInfo(viProductName) + kCaptionSuffix);
+        SetCaption(ReadOwnVersionInfo(viProductName) + kAboutCaptionSuffix);
         const ui::Application& app = ui::Application::Current();
         ui::Picture icon;
         icon.LoadFromResource(app.Instance(), app.IconName(), ui::kStandardIconSize);
@@ -36,7 +24,7 @@ void T_ZDQGUICommonAboutForm::FormShow() {
         SetControlText(idLblCompanyName, ReadOwnVersionInfo(viCompanyName));
         SetControlText(idLblCopyright, ReadOwnVersionInfo(viLegalCopyright));
     } else {
-        SetCaption(settings_.ProductName + kCaptionSuffix);
+        SetCaption(settings_.ProductName + kAboutCaptionSuffix);
         SetControlText(idLblProductName, settings_.ProductName);
         SetControlText(idLblCompanyName, settings_.CompanyName);
         SetControlText(idLblCopyright, settings_.Copyright);

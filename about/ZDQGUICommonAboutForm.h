@@ -12,9 +12,9 @@ class T_ZDQGUICommonAboutForm : public T_ZDQBaseCommonAboutForm {
   public:
     T_ZDQGUICommonAboutForm();
 
-    // The settings, and the parts of the file version that the version text shows in file
-    // mode. Outside file mode the four texts of the settings are shown as they are.
-    void ApplySettings(const TAboutSettings& settings, TVersionFormat versionFormat);
+    // The parts of the file version that the version text shows in file mode; outside file
+    // mode the four texts of the settings are shown as they are.
+    void SetVersionFormat(TVersionFormat versionFormat) { versionFormat_ = versionFormat; }
 
     std::string ReadOwnVersionInfo(TVersionInfoItem item) const;
 

@@ -8,8 +8,10 @@
 #include "app/ReportOutput.h"
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
+#include "resources/FormFont.h"
 #include "resources/Product.h"
 #include "resources/ResourceIds.h"
+#include "resources/WindowNames.h"
 #include "ui/Application.h"
 #include "ui/SaveDialog.h"
 
@@ -25,13 +27,14 @@ enum ControlId {
 };
 
 constexpr ui::FormLayout kLayout = {
-    "TfrmQuorvinMain",
-    "Brindlex - アプリケーションの一覧を取得",
+    kMainWindowClass,
+    kMainWindowCaption,
     521,
     82,
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
     WS_EX_APPWINDOW,
     kFormFont,
+    QUORVIN_MAINICON,
 };
 
 using ui::ControlKind;
@@ -41,10 +44,10 @@ constexpr ui::ControlRow kControls[] = {
     // name                 id                    kind                 text                                                     left top  width height tab flags               glyph
     {"CLabel1",             idCLabel1,            ControlKind::Label,  "インストールされているアプリケーションの一覧を出力します。", 9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
     {"Label1",              idLabel1,             ControlKind::Label,  "出力先を選んでください。",                                  9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
-    {"btnSaveToFile",       idBtnSaveToFile,      ControlKind::Button, "ファイルに出力(&F)",                                        6,  48, 164, 30,  0, ui::kDefaultButton, QUORVIN_GLYPH_SAVE},
-    {"btnCopyToClipboard",  idBtnCopyToClipboard, ControlKind::Button, "クリップボードにコピー(&C)",                              172, 48, 164, 30,  1, ui::kNoFlags,       QUORVIN_GLYPH_CLIPBOARD},
-    {"btnOpenAboutForm",    idBtnOpenAboutForm,   ControlKind::Button, "About..",                                                 356, 48,  78, 30,  2, ui::kNoFlags,       QUORVIN_GLYPH_ABOUT},
-    {"btnExit",             idBtnExit,            ControlKind::Button, "終了(&X)",                                                437, 48,  78, 30,  3, ui::kNoFlags,       QUORVIN_GLYPH_EXIT},
+    {"btnSaveToFile",       idBtnSaveToFile,      ControlKind::Button, kSaveButtonCaption,                                          6,  48, 164, 30,  0, ui::kDefaultButton, QUORVIN_GLYPH_SAVE},
+    {"btnCopyToClipboard",  idBtnCopyToClipboard, ControlKind::Button, kCopyButtonCaption,                                        172, 48, 164, 30,  1, ui::kNoFlags,       QUORVIN_GLYPH_CLIPBOARD},
+    {"btnOpenAboutForm",    idBtnOpenAboutForm,   ControlKind::Button, kAboutButtonCaption,                                       356, 48,  78, 30,  2, ui::kNoFlags,       QUORVIN_GLYPH_ABOUT},
+    {"btnExit",             idBtnExit,            ControlKind::Button, kExitButtonCaption,                                        437, 48,  78, 30,  3, ui::kNoFlags,       QUORVIN_GLYPH_EXIT},
 };
 // clang-format on
 
@@ -85,7 +88,7 @@ std::unique_ptr<TCAboutForm> CreateAboutComponent() {
     about->EnableRegSite = true;
     about->RegSiteButtonVisible = true;
     about->ContactButtonVisible = true;
-    about->Width = 500;
+    about->Width = kAboutLayoutWidth;
     about->SetVersionFormat({vfMajor, vfMinor, vfRelease, vfBuild});
     // The 32 x 32 image at 96 DPI; the dialog loads the size its DPI asks for.
     about->Picture.LoadFromResource(ui::Application::Current().Instance(), QUORVIN_ABOUTICON,

@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "about/CAboutForm.h"
-
 #include "ui/Form.h"
 
 class TfrmQuorvinMain : public ui::Form {
   public:
     TfrmQuorvinMain();
 
-    // Handlers of the action list.
+    // What the four buttons run.
     // Writes the report to a file that the user picks, says so and closes.
     void acnSaveToFileClickExecute();
     // Puts the report on the clipboard, says so and closes.
@@ -33,6 +32,7 @@ class TfrmQuorvinMain : public ui::Form {
     // one did; an empty list means there is nothing to output.
     const std::vector<std::string>& BuildReport();
 
-    // The last report built: one entry per line, in build order, never sorted.
+    // The lines of the latest build, which BuildReport hands to its caller: one entry per
+    // line, in build order, never sorted.
     std::vector<std::string> FReportLines;
 };

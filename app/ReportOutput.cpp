@@ -1,11 +1,9 @@
 // Where a finished report goes.
 #include "app/ReportOutput.h"
 
-#include <cstring>
-
 #include "lib/SysText.h"
 #include "lib/System.h"
-#include "win/ClipboardGuards.h"
+#include "win/Clipboard.h"
 #include "win/ErrorText.h"
 #include "win/UniqueHandle.h"
 
@@ -62,21 +60,10 @@ constexpr DWORD kOpenRetryMs = 100;
 constexpr UINT kReportCodePage = 932;
 constexpr LCID kReportLocale = 0x0411;
 
-// A movable, shareable memory block holding these bytes, or none when it cannot be had.
-win::UniqueHglobal BlockWith(const void* bytes, std::size_t size, const ClipboardCalls& calls) {
-    win::UniqueHglobal block(calls.globalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
-    if (!block) return block;
-    win::GlobalLockGuard locked(block.get());
-    if (!locked.get()) return win::UniqueHglobal();
-    std::memcpy(locked.get(), bytes, size);
-    return block;
-}
-
-// Hands the block to the open clipboard, which owns it from then on.
-bool Place(UINT format, win::UniqueHglobal block, const ClipboardCalls& calls) {
-    if (!block || !calls.setClipboardData(format, block.get())) return false;
-    block.release();
-    return true;
+// Hands a copy of the bytes to the open clipboard as this format; false when it is refused.
+bool Place(UINT format, const void* bytes, std::size_t size, const ClipboardCalls& calls) {
+    return win::PlaceOnClipboard(format, win::ClipboardBlock(bytes, size, calls.globalAlloc),
+                                 calls.setClipboardData);
 }
 
 // The same text for Unicode readers, and the locale its bytes are in. A reader gets the text
@@ -89,9 +76,9 @@ void PlaceUnicodeForms(const std::string& text, const ClipboardCalls& calls) {
         std::wstring wide(length, L'\0');
         MultiByteToWideChar(kReportCodePage, 0, text.c_str(), static_cast<int>(text.size() + 1),
                             wide.data(), length);
-        Place(CF_UNICODETEXT, BlockWith(wide.data(), length * sizeof(wchar_t), calls), calls);
+        Place(CF_UNICODETEXT, wide.data(), length * sizeof(wchar_t), calls);
     }
-    Place(CF_LOCALE, BlockWith(&kReportLocale, sizeof kReportLocale, calls), calls);
+    Place(CF_LOCALE, &kReportLocale, sizeof kReportLocale, calls);
 }
 
 }  // namespace
@@ -104,10 +91,11 @@ void PutTextOnClipboard(HWND owner, const std::string& text, const ClipboardCall
     }
     if (!clipboard.Opened()) throw lib::Exception("クリップボードを開くことができません");
 
-    win::UniqueHglobal block = BlockWith(text.c_str(), text.size() + 1, calls);
+    win::UniqueHglobal block =
+        win::ClipboardBlock(text.c_str(), text.size() + 1, calls.globalAlloc);
     if (!block) throw lib::Exception("クリップボードにデータを設定できません");
     EmptyClipboard();
-    if (!Place(CF_TEXT, std::move(block), calls))
+    if (!win::PlaceOnClipboard(CF_TEXT, std::move(block), calls.setClipboardData))
         throw lib::Exception("クリップボードにデータを設定できません");
     PlaceUnicodeForms(text, calls);
 }

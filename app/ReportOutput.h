@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "win/Clipboard.h"
+
 // Every line followed by CR LF, the last one too; no byte-order mark.
 std::string ReportText(const std::vector<std::string>& lines);
 
@@ -15,8 +17,8 @@ void WriteReportFile(const std::string& path, const std::string& text);
 
 // The clipboard calls that cannot be made to fail for real; tests put failing ones in.
 struct ClipboardCalls {
-    HGLOBAL(WINAPI* globalAlloc)(UINT flags, SIZE_T bytes);
-    HANDLE(WINAPI* setClipboardData)(UINT format, HANDLE data);
+    win::GlobalAllocFn globalAlloc;
+    win::SetClipboardDataFn setClipboardData;
 };
 const ClipboardCalls& SystemClipboardCalls();
 

@@ -10,11 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "resources/Product.h"
+#include "bench/Run.h"
 #include "bench/Timing.h"
+#include "resources/Product.h"
+#include "resources/WindowNames.h"
+#include "support/Clipboard.h"
 #include "support/Driver.h"
 #include "support/Uninstall.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowClass.h"
 
 namespace {
 
@@ -30,7 +34,7 @@ constexpr Size kSizes[] = {{1000, 9}, {10000, 5}, {50000, 3}};
 
 // Entries as installers leave them: a display name and an uninstall command.
 void Seed(int entries) {
-    driver::ResetUninstallKeys();
+    support::ResetUninstallKeys();
     win::UniqueHkey uninstall;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstall, 0, KEY_ALL_ACCESS, uninstall.put()) !=
         ERROR_SUCCESS)
@@ -41,28 +45,50 @@ void Seed(int entries) {
         wsprintfA(name, "Application %d 表計算ソフト", i);
         wsprintfA(command, "C:\\Program Files\\App%d\\uninstall.exe", i);
         win::UniqueHkey entry;
-        RegCreateKeyExA(uninstall.get(), key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, entry.put(),
-                        nullptr);
-        RegSetValueExA(entry.get(), "DisplayName", 0, REG_SZ, reinterpret_cast<BYTE*>(name),
-                       lstrlenA(name) + 1);
-        RegSetValueExA(entry.get(), "UninstallString", 0, REG_SZ, reinterpret_cast<BYTE*>(command),
-                       lstrlenA(command) + 1);
+        if (RegCreateKeyExA(uninstall.get(), key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            entry.put(), nullptr) != ERROR_SUCCESS ||
+            RegSetValueExA(entry.get(), "DisplayName", 0, REG_SZ, reinterpret_cast<BYTE*>(name),
+                           lstrlenA(name) + 1) != ERROR_SUCCESS ||
+            RegSetValueExA(entry.get(), "UninstallString", 0, REG_SZ,
+                           reinterpret_cast<BYTE*>(command),
+                           lstrlenA(command) + 1) != ERROR_SUCCESS)
+            throw std::runtime_error(std::string("cannot seed ") + key);
     }
+    DWORD count = 0;
+    RegQueryInfoKeyA(uninstall.get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                     nullptr, nullptr, nullptr, nullptr);
+    if (count != static_cast<DWORD>(entries))
+        throw std::runtime_error("seeded " + std::to_string(count) + " entries, not " +
+                                 std::to_string(entries));
 }
 
-// The program from its start to the information box of the clipboard output.
-double QuorvinJob() {
+// The lines of a report on the clipboard, each ending in CR LF.
+std::size_t ReportLines(const std::string& block) {
+    std::size_t lines = 0;
+    for (std::size_t at = block.find("\r\n"); at != std::string::npos;
+         at = block.find("\r\n", at + 2))
+        ++lines;
+    return lines;
+}
+
+// The program from its start to the information box of the clipboard output. The box is
+// taken for the end of the job only if the clipboard then holds the whole report: the header
+// and one line per entry.
+double QuorvinJob(int entries) {
     double start = bench::Now();
-    driver::Program program;
-    HWND window =
-        program.WaitForWindow("TfrmQuorvinMain", "Brindlex - アプリケーションの一覧を取得");
+    support::Program program;
+    HWND window = program.WaitForWindow(kMainWindowClass, kMainWindowCaption);
     if (!window) throw std::runtime_error("no main window");
-    driver::Click(driver::FindChild(window, "Button", "クリップボードにコピー(&C)"));
-    HWND box = program.WaitForWindow("#32770", QUORVIN_PROGRAM_NAME, kJobTimeoutMs);
+    support::Click(support::FindChild(window, "Button", kCopyButtonCaption));
+    HWND box = program.WaitForWindow(win::kDialogClass, QUORVIN_PROGRAM_NAME, kJobTimeoutMs);
     double seconds = bench::Now() - start;
     if (!box) throw std::runtime_error("no information box");
-    driver::Answer(box, IDOK);
+    std::size_t lines = ReportLines(support::ReadClipboardBlock());
+    support::Answer(box, IDOK);
     program.WaitExit();
+    if (lines != support::ExpectedReport().size() + entries)
+        throw std::runtime_error("the job copied " + std::to_string(lines) + " lines for " +
+                                 std::to_string(entries) + " entries");
     return seconds;
 }
 
@@ -82,7 +108,11 @@ double WholeProcess(std::string commandLine) {
         throw std::runtime_error("cannot start " + commandLine);
     win::UniqueKernelHandle process(pi.hProcess), thread(pi.hThread);
     WaitForSingleObject(process.get(), INFINITE);
-    return bench::Now() - start;
+    double seconds = bench::Now() - start;
+    DWORD code = 1;
+    GetExitCodeProcess(process.get(), &code);
+    if (code != 0) throw std::runtime_error(commandLine + " failed with " + std::to_string(code));
+    return seconds;
 }
 
 std::string MinMedian(const bench::Samples& samples) {
@@ -99,9 +129,7 @@ double RegQuery() {
     return WholeProcess(std::string("reg.exe query \"HKLM\\") + kUninstall + "\" /s");
 }
 
-}  // namespace
-
-int main() {
+void Run() {
     // Hiding a window waits up to 2 s for a window manager's answer under Wine's managed mode,
     // and the benchmark's display has none: Quorvin is unmanaged here, as on a desktop it
     // would get its answer at once.
@@ -114,19 +142,19 @@ int main() {
     for (const Size& size : kSizes) {
         Seed(size.entries);
         Uninstaller();  // warm the registry and the loader once
-        QuorvinJob();
+        QuorvinJob(size.entries);
         bench::Samples job, uninstaller, reg, toUninstaller, toReg;
         for (int round = 0; round < size.rounds; ++round) {
             double j, u, r;
             // The order turns round by round, so that no program always runs first.
             if (round % 2 == 0) {
-                j = QuorvinJob();
+                j = QuorvinJob(size.entries);
                 u = Uninstaller();
                 r = RegQuery();
             } else {
                 r = RegQuery();
                 u = Uninstaller();
-                j = QuorvinJob();
+                j = QuorvinJob(size.entries);
             }
             job.Add(j);
             uninstaller.Add(u);
@@ -139,5 +167,10 @@ int main() {
                     toReg.Median());
         std::fflush(stdout);
     }
-    return 0;
+}
+
+}  // namespace
+
+int main() {
+    return bench::Run("JobBenchmark", Run);
 }

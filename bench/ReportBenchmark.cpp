@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/Report.h"
+#include "bench/Run.h"
 #include "bench/Timing.h"
 #include "support/Uninstall.h"
 #include "win/UniqueHandle.h"
@@ -56,19 +58,27 @@ std::string PerEntry(const bench::Samples& samples, int entries) {
     return text;
 }
 
-}  // namespace
+// The build must read what was seeded: the header and one line per entry, and no error.
+void CheckTheBuildReads(int entries) {
+    InstalledApplicationsReport report = BuildInstalledApplicationsReport();
+    if (report.error) throw std::runtime_error("the build stopped: " + *report.error);
+    if (report.lines.size() != support::ExpectedReport().size() + entries)
+        throw std::runtime_error("the build read " + std::to_string(report.lines.size()) +
+                                 " lines for " + std::to_string(entries) + " entries");
+}
 
-int main() {
+void Run() {
     std::printf("%d-bit: us per entry, min/median of %d rounds\n", kBits, kRounds);
     std::printf("%7s %11s %11s %10s\n", "entries", "build", "bare loop", "build/bare");
     for (int entries : {1000, 10000}) {
-        driver::ResetUninstallKeys();
+        support::ResetUninstallKeys();
         for (int i = 0; i < entries; ++i) {
             char key[32], name[64];
             wsprintfA(key, "{%08d-app}", i);
             wsprintfA(name, "  Application %d 表計算ソフト  ", i);
-            driver::AddDisplayName(key, name);
+            support::AddDisplayName(key, name);
         }
+        CheckTheBuildReads(entries);
         bench::Samples build, bare, ratio;
         BareLoop();  // warm the registry once
         for (int round = 0; round < kRounds; ++round) {
@@ -80,6 +90,12 @@ int main() {
         }
         std::printf("%7d %11s %11s %10.2f\n", entries, PerEntry(build, entries).c_str(),
                     PerEntry(bare, entries).c_str(), ratio.Median());
+        std::fflush(stdout);
     }
-    return 0;
+}
+
+}  // namespace
+
+int main() {
+    return bench::Run("ReportBenchmark", Run);
 }

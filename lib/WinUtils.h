@@ -1,8 +1,6 @@
 // The window-utility object that the library keeps from start-up to shutdown.
 #pragma once
 
-#include <string>
-
 #include "lib/System.h"
 
 class TWinUtility : public lib::TComponent {
@@ -10,8 +8,4 @@ class TWinUtility : public lib::TComponent {
     explicit TWinUtility(lib::TComponent* owner) : TComponent(owner) {}
     static lib::TClass StaticClass();
     lib::TClass ClassType() const override { return StaticClass(); }
-
-    std::string ApplicationPath;
-    std::string WindowsPath;
-    std::string SystemPath;
 };

@@ -110,7 +110,7 @@ int CExceptionMsg(const std::exception& iException, int iTimeoutSec, bool iShowC
 }
 
 void ResetScreenCursor() {
-    ui::SetScreenCursor(ui::ScreenCursor::Default);
+    ui::ShowDefaultCursor();
 }
 
 void ReportUnimplementedMethod(const lib::TObject& provider, const std::string& label) {

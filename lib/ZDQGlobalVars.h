@@ -1,4 +1,4 @@
-// The library's process-wide objects and flags.
+// The library's process-wide objects.
 #pragma once
 
 #include <memory>
@@ -10,8 +10,6 @@
 // ZDQStdApps (or by an earlier unit), freed by this unit's shutdown.
 extern std::unique_ptr<TCMPObject> gMPObject;
 extern std::unique_ptr<TWinUtility> gWinUtility;
-extern bool gIsServiceApplication;
-extern bool gIsConsoleApplication;
 
 void InitializeZDQGlobalVars();
 void FinalizeZDQGlobalVars();

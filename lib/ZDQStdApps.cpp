@@ -13,7 +13,23 @@
 namespace {
 
 constexpr UINT kTickMs = 1000;
-constexpr char kMessageBoxClass[] = "#32770";
+
+// Enumeration callback that finds the open box: a dialog-class window owned by the
+// application's window. It writes to gMPObject. No exception may cross into the system: a
+// failure ends the search with nothing found.
+BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM) noexcept {
+    const ui::Application* app = ui::Application::Find();
+    if (!gMPObject || !app) return FALSE;
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    if (!owner || owner != app->Handle()) return TRUE;
+    try {
+        if (!win::IsWindowClass(hwnd, win::kDialogClass)) return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
+    gMPObject->DialogWnd = hwnd;
+    return FALSE;
+}
 
 }  // namespace
 
@@ -55,21 +71,6 @@ void TCMPObject_StdApps::TimerTick(lib::TObject*) {
                       TimeoutSec - static_cast<int>(TickCount));
         SetWindowTextA(DialogWnd, (Caption + countdown).c_str());
     }
-}
-
-// No exception may cross into the system: a failure ends the search with nothing found.
-BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM) noexcept {
-    const ui::Application* app = ui::Application::Find();
-    if (!gMPObject || !app) return FALSE;
-    HWND owner = GetWindow(hwnd, GW_OWNER);
-    if (!owner || owner != app->Handle()) return TRUE;
-    try {
-        if (win::WindowClassName(hwnd) != kMessageBoxClass) return TRUE;
-    } catch (...) {
-        return FALSE;
-    }
-    gMPObject->DialogWnd = hwnd;
-    return FALSE;
 }
 
 void InitializeZDQStdApps() {

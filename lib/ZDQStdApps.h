@@ -15,8 +15,4 @@ class TCMPObject_StdApps : public TCMPObject {
     int ShowMsgBox(const std::exception& E) override;
 };
 
-// Enumeration callback that finds the open box: a dialog-class window owned by the
-// application's window. It writes to gMPObject.
-BOOL CALLBACK FindMsgBoxProc(HWND hwnd, LPARAM lParam) noexcept;
-
 void InitializeZDQStdApps();

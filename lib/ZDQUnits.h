@@ -2,9 +2,10 @@
 // for static initialisation across files, so the program body makes it explicit: one
 // LibraryUnits object lives from before the application object until after it.
 //
-// Start-up order: ZDQFunctions, ZDQMsg, ZDQException (the catalogue provider), the timer unit,
-// ZDQClasses, WinUtils, ZDQGlobalVars (the window-utility object and the flags), ZDQStdApps
-// (the presenter, unless one is installed already). Shutdown runs in reverse.
+// The units with start-up work, in that order: ZDQFunctions (the code page's lead bytes),
+// ZDQException (the catalogue provider), ZDQGlobalVars (the window-utility object) and
+// ZDQStdApps (the presenter, unless one is installed already); the library's other units have
+// none. Shutdown runs in reverse: ZDQGlobalVars frees the objects, then ZDQException.
 #pragma once
 
 class LibraryUnits {

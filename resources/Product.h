@@ -5,7 +5,7 @@
 
 // The program's name: the application title, and the name its About dialog shows.
 #define QUORVIN_PROGRAM_NAME "Quorvin"
-// The product's name in the version record.
+// The product's name in the version record and the main window's caption.
 #define QUORVIN_PRODUCT_NAME "Brindlex"
 #define QUORVIN_COMPANY_NAME "Quorvin Soft Co., Ltd."
 #define QUORVIN_COPYRIGHT "Copyright (C) 2026 Quorvin Soft Co., Ltd."
@@ -13,10 +13,6 @@
 #define QUORVIN_INQUIRY_URL "https://www.example.jp/quorvin/inquiry/"
 
 #ifndef RC_INVOKED
-#include "ui/Layout.h"
-
-// The font of every form, the About dialogs' included.
-inline constexpr ui::FormFont kFormFont{"ＭＳ Ｐゴシック", 12, SHIFTJIS_CHARSET};
 // What the standard error box says of an error that carries no message of its own.
 inline constexpr char kUnknownErrorText[] = "予期しないエラーが発生しました";
 #endif

@@ -1,4 +1,5 @@
-// Names of the program's resources, shared by the resource script and the code.
+// Names of the program's resources, by which the code finds them; Quorvin.rc writes the same
+// names out, and the resource test checks that each one is there.
 #pragma once
 
 #define QUORVIN_MAINICON "MAINICON"

@@ -10,7 +10,7 @@ packages=(
   wine wine64 xvfb xauth
   googletest
   fonts-ipafont-gothic fonts-wine
-  x11-apps x11-utils imagemagick
+  x11-apps imagemagick
   file locales
   python3  # writes and checks the release zips
 )

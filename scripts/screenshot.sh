@@ -20,25 +20,13 @@ quorvin_set_dpi "$dpi"
 
 "$WINE64" "$build/Quorvin.exe" </dev/null >/dev/null 2>&1 &
 
-caption='Brindlex - アプリケーションの一覧を取得'
-if [ "$which" = about ]; then
-  "$WINE64" "$build/ClickButton.exe" TfrmQuorvinMain "$caption" "About.." >/dev/null
-  caption='Quorvin のバージョン情報'
-fi
-
-# Wait for the window to be drawn, then crop the screen to it with a small margin.
-geometry=
-for _ in $(seq 100); do
-  id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk '{print $1}' | head -n1 || true)
-  if [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable; then
-    sleep 1
-    geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
-      /Width/{w=$2} /Height/{h=$2} END{printf "%dx%d+%d+%d", w+2*m, h+2*m, x-m, y-m}' m=$((8 * dpi / 96)))
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$geometry" ] || { echo "The window did not appear." >&2; exit 1; }
+# Where the window is, found by the names the program is built with; then the screen cropped
+# to it with a small margin.
+rect=$("$WINE64" "$build/FindQuorvinWindow.exe" "$which" </dev/null 2>/dev/null | tr -d '\r')
+read -r x y w h <<<"$rect" || true
+[ -n "${h:-}" ] || { echo "The window did not appear." >&2; exit 1; }
+m=$((8 * dpi / 96))
+geometry="$((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m))"
 mkdir -p "$(dirname "$out")"
 xwd -root -silent | convert xwd:- -crop "$geometry" +repage "png:$out"
 echo "$out"

@@ -1,6 +1,6 @@
 # Sourced by the scripts that run Quorvin under Wine: the environment, the prefix set-up and
-# the throwaway copy of a prefix that one run works in.
-set -euo pipefail
+# the throwaway copy of a prefix that one run works in. It leaves the caller's shell options as
+# they are; its callers run with set -euo pipefail.
 
 export WINE64=/usr/lib/wine/wine64
 export WINEARCH=win64

@@ -1,7 +1,7 @@
 // Answers and records message boxes.
 #include "support/BoxRecorder.h"
 
-namespace driver {
+namespace support {
 
 BoxRecorder::BoxRecorder(DWORD pid) : pid_(pid), thread_([this] { Watch(); }) {}
 
@@ -32,4 +32,4 @@ void BoxRecorder::Watch() {
     }
 }
 
-}  // namespace driver
+}  // namespace support

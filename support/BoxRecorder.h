@@ -11,7 +11,7 @@
 
 #include "support/Driver.h"
 
-namespace driver {
+namespace support {
 
 struct RecordedBox {
     MessageBoxView view;
@@ -37,4 +37,4 @@ class BoxRecorder {
     std::thread thread_;
 };
 
-}  // namespace driver
+}  // namespace support

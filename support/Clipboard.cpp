@@ -1,13 +1,12 @@
 // The clipboard as another program sees it.
 #include "support/Clipboard.h"
 
-#include <cstring>
-
+#include "ui/MessageLoop.h"
 #include "ui/Window.h"
-#include "win/ClipboardGuards.h"
+#include "win/Clipboard.h"
 #include "win/UniqueHandle.h"
 
-namespace driver {
+namespace support {
 namespace {
 
 constexpr UINT kPut = WM_APP + 1, kHold = WM_APP + 2, kRelease = WM_APP + 3;
@@ -44,39 +43,35 @@ class HolderWindow : public ui::Window {
     BOOL Put(const std::string& text) {
         win::ClipboardSession clipboard(Handle());
         if (!clipboard.Opened()) return FALSE;
-        win::UniqueHglobal block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-        {
-            win::GlobalLockGuard locked(block.get());
-            std::memcpy(locked.get(), text.c_str(), text.size() + 1);
-        }
+        win::UniqueHglobal block = win::ClipboardBlock(text.c_str(), text.size() + 1);
+        if (!block) return FALSE;
         EmptyClipboard();
-        if (!SetClipboardData(CF_TEXT, block.get())) return FALSE;
-        block.release();
-        return TRUE;
+        return win::PlaceOnClipboard(CF_TEXT, std::move(block));
     }
 };
 
-}  // namespace
-
-std::string ReadClipboardBlock() {
+// The whole block of a clipboard format, or nothing when there is none.
+std::string ReadClipboardFormat(UINT format) {
     win::ClipboardSession clipboard(nullptr);
     if (!clipboard.Opened()) return std::string();
-    HANDLE data = GetClipboardData(CF_TEXT);
+    HANDLE data = GetClipboardData(format);
     if (!data) return std::string();
     win::GlobalLockGuard locked(data);
     if (!locked.get()) return std::string();
     return std::string(static_cast<const char*>(locked.get()), GlobalSize(data));
 }
 
+}  // namespace
+
+std::string ReadClipboardBlock() {
+    return ReadClipboardFormat(CF_TEXT);
+}
+
 std::wstring ReadClipboardUnicode() {
-    win::ClipboardSession clipboard(nullptr);
-    if (!clipboard.Opened()) return std::wstring();
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (!data) return std::wstring();
-    win::GlobalLockGuard locked(data);
-    if (!locked.get()) return std::wstring();
-    const auto* text = static_cast<const wchar_t*>(locked.get());
-    return std::wstring(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
+    std::string bytes = ReadClipboardFormat(CF_UNICODETEXT);
+    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()),
+                      bytes.size() / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
 }
 
 std::wstring FromShiftJis(const std::string& bytes) {
@@ -114,8 +109,7 @@ void ClipboardHolder::Run() {
     HolderWindow window;
     window_ = window.Handle();
     SetEvent(ready_.get());
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    ui::PumpMessages(nullptr);
 }
 
-}  // namespace driver
+}  // namespace support

@@ -8,7 +8,7 @@
 
 #include "win/UniqueHandle.h"
 
-namespace driver {
+namespace support {
 
 // The whole CF_TEXT block (its terminating NUL included), or nothing when there is none.
 std::string ReadClipboardBlock();
@@ -40,4 +40,4 @@ class ClipboardHolder {
     std::thread thread_;
 };
 
-}  // namespace driver
+}  // namespace support

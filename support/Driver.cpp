@@ -7,8 +7,9 @@
 #include "win/GdiGuards.h"
 #include "win/ModulePath.h"
 #include "win/WindowClass.h"
+#include "win/WindowText.h"
 
-namespace driver {
+namespace support {
 
 std::string ExeDir() {
     std::string path = win::ModulePath();
@@ -101,7 +102,7 @@ HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& c
 }
 
 HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
-    return WaitForTopLevel(pid, "#32770", nullptr, timeoutMs);
+    return WaitForTopLevel(pid, win::kDialogClass, nullptr, timeoutMs);
 }
 
 namespace {
@@ -142,15 +143,15 @@ std::size_t ProcessWindows(DWORD pid) {
 
 HWND Program::WaitForWindow(const std::string& className, const std::string& caption,
                             DWORD timeoutMs) const {
-    return driver::WaitForWindow(pid_, className, caption, timeoutMs);
+    return support::WaitForWindow(pid_, className, caption, timeoutMs);
 }
 
 namespace {
 
 HWND IconControl(HWND box) {
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (ClassName(c) == "Static" && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-            IsWindowVisible(c))
+        if (win::IsWindowClass(c, "Static") &&
+            (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c))
             return c;
     return nullptr;
 }
@@ -208,7 +209,7 @@ MessageBoxView ReadMessageBox(HWND box) {
 }
 
 HWND WaitForSaveDialog(DWORD pid, DWORD timeoutMs) {
-    return WaitForWindow(pid, "#32770", "名前を付けて保存", timeoutMs);
+    return WaitForWindow(pid, win::kDialogClass, "名前を付けて保存", timeoutMs);
 }
 
 std::string FileTypeText(HWND fileDialog) {
@@ -240,8 +241,8 @@ HWND WaitForOwnedDialog(HWND owner, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
-                 w = FindWindowExA(nullptr, w, "#32770", nullptr))
+            for (HWND w = FindWindowExA(nullptr, nullptr, win::kDialogClass, nullptr); w;
+                 w = FindWindowExA(nullptr, w, win::kDialogClass, nullptr))
                 if (GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w)) found = w;
             return found != nullptr;
         },
@@ -254,14 +255,7 @@ void Answer(HWND dialog, int id) {
 }
 
 std::string Text(HWND hwnd) {
-    int n = GetWindowTextLengthA(hwnd);
-    std::vector<char> buf(n + 1);
-    n = GetWindowTextA(hwnd, buf.data(), n + 1);
-    return std::string(buf.data(), n);
-}
-
-std::string ClassName(HWND hwnd) {
-    return win::WindowClassName(hwnd);
+    return win::WindowText(hwnd);
 }
 
 RECT RectInParent(HWND control) {
@@ -279,7 +273,7 @@ SIZE ClientSize(HWND hwnd) {
 
 HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (ClassName(child) == className && Text(child) == text) return child;
+        if (win::IsWindowClass(child, className.c_str()) && Text(child) == text) return child;
     return nullptr;
 }
 
@@ -311,4 +305,4 @@ void PressAltKey(HWND window, WORD vk) {
     PostKey(window, vk, WM_SYSKEYDOWN, WM_SYSKEYUP, static_cast<LPARAM>(KF_ALTDOWN) << 16);
 }
 
-}  // namespace driver
+}  // namespace support

@@ -9,7 +9,7 @@
 
 #include "win/UniqueHandle.h"
 
-namespace driver {
+namespace support {
 
 // Generous limits: Wine under load is slow, and the tests must not flake.
 constexpr DWORD kWaitMs = 15000;
@@ -26,7 +26,7 @@ HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& c
 // How many windows the process has: top-level (hidden ones too), message-only, and all their
 // children. A count that grows over repeated work is a leak of USER objects.
 std::size_t ProcessWindows(DWORD pid);
-// A visible dialog-class window ("#32770": message boxes, common dialogs) of the process.
+// A visible window of the system's dialog class (message boxes, common dialogs) of the process.
 HWND WaitForDialog(DWORD pid, DWORD timeoutMs = kWaitMs);
 
 enum class BoxIcon { None, Error, Warning, Information, Question, Unknown };
@@ -75,7 +75,6 @@ class Program {
 };
 
 std::string Text(HWND hwnd);
-std::string ClassName(HWND hwnd);
 // The control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);
 SIZE ClientSize(HWND hwnd);
@@ -95,4 +94,4 @@ void PressKey(HWND window, WORD vk);
 // A key pressed with Alt held down.
 void PressAltKey(HWND window, WORD vk);
 
-}  // namespace driver
+}  // namespace support

@@ -4,7 +4,7 @@
 #include "resources/Product.h"
 #include "resources/ResourceIds.h"
 
-namespace driver {
+namespace support {
 
 std::unique_ptr<ui::Application> MakeQuorvinApplication() {
     auto app = std::make_unique<ui::Application>();
@@ -13,4 +13,4 @@ std::unique_ptr<ui::Application> MakeQuorvinApplication() {
     return app;
 }
 
-}  // namespace driver
+}  // namespace support

@@ -6,8 +6,8 @@
 
 #include "ui/Application.h"
 
-namespace driver {
+namespace support {
 
 std::unique_ptr<ui::Application> MakeQuorvinApplication();
 
-}  // namespace driver
+}  // namespace support

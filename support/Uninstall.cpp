@@ -6,7 +6,7 @@
 
 #include "win/UniqueHandle.h"
 
-namespace driver {
+namespace support {
 namespace {
 
 const std::string kParent = "Software\\Microsoft\\Windows\\CurrentVersion";
@@ -112,4 +112,4 @@ std::string ExpectedReportText(const std::vector<std::string>& names) {
     return text;
 }
 
-}  // namespace driver
+}  // namespace support

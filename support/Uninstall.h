@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace driver {
+namespace support {
 
 // An uninstall key: the machine's in one registry view of the 64-bit prefix, or the user's.
 struct UninstallPlace {
@@ -53,4 +53,4 @@ std::vector<std::string> ExpectedReport(const std::vector<std::string>& names = 
 // The same as text: every line followed by CR LF.
 std::string ExpectedReportText(const std::vector<std::string>& names = {});
 
-}  // namespace driver
+}  // namespace support

@@ -9,12 +9,13 @@
 #include <string>
 #include <thread>
 
-#include "resources/Product.h"
 #include "about/CAboutForm.h"
 #include "about/ZDQBaseCommonAboutForm.h"
-#include "tests/AboutView.h"
+#include "resources/Product.h"
+#include "resources/WindowNames.h"
 #include "support/BoxRecorder.h"
 #include "support/Driver.h"
+#include "tests/AboutView.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST_F(AboutDialog, ShowsTheProductFactsWithoutAnAppendix) {
     TCAboutForm about(nullptr);
     Configure(about);
     AboutView v = Show(about);
-    EXPECT_EQ(v.caption, "Quorvin のバージョン情報");
+    EXPECT_EQ(v.caption, kAboutCaption);
     EXPECT_EQ(v.client.cx, 500);
     EXPECT_EQ(v.client.cy, 107);
     EXPECT_FALSE(v.memo.visible);
@@ -156,7 +157,7 @@ TEST_F(AboutDialog, DisablesTheRegistrationButtonWithoutAnAddressOrWhenAskedTo) 
 TEST_F(AboutDialog, OfAComponentOnlyConstructedShowsEmptyFacts) {
     TCAboutForm about(nullptr);
     AboutView v = Show(about);
-    EXPECT_EQ(v.caption, " のバージョン情報");
+    EXPECT_EQ(v.caption, kAboutCaptionSuffix);
     for (const ControlView* label : {&v.name, &v.version, &v.company, &v.copyright})
         EXPECT_EQ(label->text, "");
     EXPECT_FALSE(v.image.visible);
@@ -179,14 +180,14 @@ TEST_F(AboutDialog, ReportsAMissingVersionRecordAndStillShowsTheDialog) {
     Configure(about);
     about.UseVersionInfoFromFile = true;
     about.ProductName = "ignored";
-    driver::BoxRecorder boxes;
+    support::BoxRecorder boxes;
     AboutView v = Show(about);
-    std::vector<driver::RecordedBox> seen = boxes.Boxes();
+    std::vector<support::RecordedBox> seen = boxes.Boxes();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].view.text, "'' は整数ではありません.");
-    EXPECT_EQ(seen[0].view.icon, driver::BoxIcon::Error);
+    EXPECT_EQ(seen[0].view.icon, support::BoxIcon::Error);
     EXPECT_EQ(seen[0].view.caption, QUORVIN_PROGRAM_NAME);
-    EXPECT_EQ(v.caption, " のバージョン情報");
+    EXPECT_EQ(v.caption, kAboutCaptionSuffix);
     EXPECT_EQ(v.name.text, "");
     // The base re-layout did not run: the stored layout shows.
     EXPECT_EQ(v.client.cy, 220);
@@ -199,9 +200,9 @@ TEST_F(AboutDialog, EscapeClosesIt) {
     Configure(about);
     bool closedByEscape = false;
     Show(about, [&](HWND dialog) {
-        driver::WaitForFocusWithin(dialog);
-        driver::PressKey(dialog, VK_ESCAPE);
-        closedByEscape = driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
+        support::WaitForFocusWithin(dialog);
+        support::PressKey(dialog, VK_ESCAPE);
+        closedByEscape = support::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
     });
     EXPECT_TRUE(closedByEscape);
 }
@@ -214,13 +215,13 @@ TEST_F(AboutDialog, EachExecuteBuildsAFreshDialogAndReleasesIt) {
     EXPECT_FALSE(IsWindow(first.window)) << "the first dialog is released after it closed";
     about.ProductName = "Second";
     AboutView second = Show(about);
-    EXPECT_EQ(second.caption, "Second のバージョン情報");
+    EXPECT_EQ(second.caption, std::string("Second") + kAboutCaptionSuffix);
     EXPECT_EQ(second.name.text, "Second");
 }
 
 TEST_F(AboutDialog, WebButtonsOpenTheirAddressesThroughTheShellAndStayOpen) {
     // The test's own recorder stands in for the browser of https addresses.
-    std::string folder = driver::ExeDir();
+    std::string folder = support::ExeDir();
     std::string log = folder + "\\opened-addresses.txt";
     DeleteFileA(log.c_str());
     std::string command = "\"" + folder + "\\UrlRecorder.exe\" \"%1\"";
@@ -235,9 +236,9 @@ TEST_F(AboutDialog, WebButtonsOpenTheirAddressesThroughTheShellAndStayOpen) {
     bool stayedOpen = false;
     std::string opened;
     Show(about, [&](HWND dialog) {
-        driver::Click(GetDlgItem(dialog, Id::idBtnJumpToUserRegSite));
-        driver::Click(GetDlgItem(dialog, Id::idBtnContactSite));
-        driver::WaitUntil([&] {
+        support::Click(GetDlgItem(dialog, Id::idBtnJumpToUserRegSite));
+        support::Click(GetDlgItem(dialog, Id::idBtnContactSite));
+        support::WaitUntil([&] {
             std::ifstream in(log, std::ios::binary);
             opened.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
             return opened.find("inquiry") != std::string::npos &&

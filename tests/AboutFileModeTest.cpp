@@ -2,7 +2,10 @@
 // record (tests/versions/FileMode.rc: file version 01.002.3.4).
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "about/CAboutForm.h"
+#include "resources/WindowNames.h"
 #include "tests/AboutView.h"
 
 namespace {
@@ -19,7 +22,7 @@ TEST_F(FileMode, TakesTheFactsAndTheIconFromTheVersionRecord) {
     about.CompanyName = "not shown";
     about.Copyright = "not shown";
     AboutView v = Show(about);
-    EXPECT_EQ(v.caption, "Testprodukt のバージョン情報");
+    EXPECT_EQ(v.caption, std::string("Testprodukt") + kAboutCaptionSuffix);
     EXPECT_EQ(v.name.text, "Testprodukt");
     EXPECT_EQ(v.version.text, "1.2.3.4");
     EXPECT_EQ(v.company.text, "Example Works");

@@ -4,8 +4,8 @@
 #include <thread>
 
 #include "about/ZDQBaseCommonAboutForm.h"
+#include "resources/WindowNames.h"
 #include "support/Driver.h"
-#include "support/TestApplication.h"
 
 namespace aboutview {
 namespace {
@@ -15,24 +15,21 @@ using Id = T_ZDQBaseCommonAboutForm::ControlId;
 ControlView ReadControl(HWND dialog, int id) {
     HWND c = GetDlgItem(dialog, id);
     return ControlView{IsWindowVisible(c) != FALSE, IsWindowEnabled(c) != FALSE,
-                       driver::RectInParent(c), driver::Text(c)};
+                       support::RectInParent(c), support::Text(c)};
 }
 
 HWND FindVisibleDialog() {
-    HWND w = FindWindowA("T_ZDQGUICommonAboutForm", nullptr);
+    HWND w = FindWindowA(kAboutClass, nullptr);
     return w && IsWindowVisible(w) ? w : nullptr;
 }
 
 }  // namespace
 
-LibraryUnits* AboutFixture::units = nullptr;
-std::unique_ptr<ui::Application> AboutFixture::app;
-
 AboutView Read(HWND dialog) {
     AboutView v;
     v.window = dialog;
-    v.caption = driver::Text(dialog);
-    v.client = driver::ClientSize(dialog);
+    v.caption = support::Text(dialog);
+    v.client = support::ClientSize(dialog);
     v.image = ReadControl(dialog, Id::idImgAppIcon);
     v.name = ReadControl(dialog, Id::idLblProductName);
     v.version = ReadControl(dialog, Id::idLblProductVersion);
@@ -50,25 +47,15 @@ AboutView Read(HWND dialog) {
     return v;
 }
 
-void AboutFixture::SetUpTestSuite() {
-    units = new LibraryUnits;
-    app = driver::MakeQuorvinApplication();
-}
-
-void AboutFixture::TearDownTestSuite() {
-    app.reset();
-    delete units;
-}
-
 AboutView AboutFixture::Show(TCAboutForm& about, const std::function<void(HWND)>& whileOpen) {
     AboutView view;
     std::thread reader([&] {
         HWND dialog = nullptr;
-        driver::WaitUntil([&] { return (dialog = FindVisibleDialog()) != nullptr; });
+        support::WaitUntil([&] { return (dialog = FindVisibleDialog()) != nullptr; });
         if (!dialog) return;
         view = Read(dialog);
         whileOpen(dialog);
-        if (IsWindowVisible(dialog)) driver::Click(GetDlgItem(dialog, Id::idBtnClose));
+        if (IsWindowVisible(dialog)) support::Click(GetDlgItem(dialog, Id::idBtnClose));
     });
     about.Execute();
     reader.join();

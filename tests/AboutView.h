@@ -10,8 +10,7 @@
 #include <string>
 
 #include "about/CAboutForm.h"
-#include "lib/ZDQUnits.h"
-#include "ui/Application.h"
+#include "tests/AppFixture.h"
 
 namespace aboutview {
 
@@ -33,18 +32,12 @@ struct AboutView {
 AboutView Read(HWND dialog);
 
 // The library and an application titled "Quorvin" for the whole test program.
-class AboutFixture : public ::testing::Test {
+class AboutFixture : public QuorvinAppTest {
   protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
-
     // Runs Execute while another thread reads the dialog, does what it is told, then closes it.
     AboutView Show(
         TCAboutForm& about, const std::function<void(HWND)>& whileOpen = [](HWND) {});
     static void PumpQueuedMessages();
-
-    static LibraryUnits* units;
-    static std::unique_ptr<ui::Application> app;
 };
 
 }  // namespace aboutview

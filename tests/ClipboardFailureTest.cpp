@@ -12,7 +12,7 @@
 #include "app/ReportOutput.h"
 #include "lib/System.h"
 #include "support/Clipboard.h"
-#include "win/ClipboardGuards.h"
+#include "win/Clipboard.h"
 #include "win/UniqueHandle.h"
 
 namespace {
@@ -66,7 +66,7 @@ class ClipboardFailure : public ::testing::Test {
         return "(nothing raised)";
     }
 
-    driver::ClipboardHolder holder;
+    support::ClipboardHolder holder;
     win::UniqueHwnd window;
     HWND owner = nullptr;
 };
@@ -76,7 +76,7 @@ TEST_F(ClipboardFailure, AnAllocationThatFailsLeavesTheClipboardAsItWas) {
     calls.globalAlloc = NoMemory;
     EXPECT_EQ(Failure(calls), "クリップボードにデータを設定できません");
     EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "the clipboard must be closed again";
-    EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
+    EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
 }
 
 TEST_F(ClipboardFailure, DataTheClipboardRefusesIsFreed) {
@@ -92,7 +92,7 @@ TEST_F(ClipboardFailure, DataTheClipboardRefusesIsFreed) {
 
 TEST_F(ClipboardFailure, TheRealCallsPutTheTextAndItsNul) {
     PutTextOnClipboard(owner, "report\r\n");
-    EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
+    EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
 }
 
 // Windows converts CF_TEXT for Unicode readers with the code page of the keyboard layout when
@@ -105,7 +105,7 @@ TEST_F(ClipboardFailure, PlacesTheTextForUnicodeReadersInJapanese) {
     gPlaced.clear();
     PutTextOnClipboard(owner, text, calls);
 
-    std::wstring wide = driver::FromShiftJis(text + '\0');
+    std::wstring wide = support::FromShiftJis(text + '\0');
     LCID japanese = 0x0411;
     ASSERT_EQ(gPlaced.size(), 3u);
     EXPECT_EQ(gPlaced[0].first, static_cast<UINT>(CF_TEXT));
@@ -115,14 +115,14 @@ TEST_F(ClipboardFailure, PlacesTheTextForUnicodeReadersInJapanese) {
               std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2));
     EXPECT_EQ(gPlaced[2].first, static_cast<UINT>(CF_LOCALE));
     EXPECT_EQ(gPlaced[2].second.substr(0, 4), std::string(reinterpret_cast<char*>(&japanese), 4));
-    EXPECT_EQ(driver::ReadClipboardUnicode(), wide.substr(0, wide.size() - 1));
+    EXPECT_EQ(support::ReadClipboardUnicode(), wide.substr(0, wide.size() - 1));
 }
 
 TEST_F(ClipboardFailure, RefusedUnicodeFormsLeaveTheTextAndAreNoError) {
     ClipboardCalls calls = SystemClipboardCalls();
     calls.setClipboardData = TextOnly;
     PutTextOnClipboard(owner, "report\r\n", calls);
-    EXPECT_EQ(driver::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
+    EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
 }
 
 }  // namespace

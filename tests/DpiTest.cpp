@@ -13,12 +13,13 @@
 
 #include "about/ZDQGUICommonAboutForm.h"
 #include "app/BrindlexMain.h"
-#include "lib/ZDQUnits.h"
 #include "resources/ResourceIds.h"
+#include "resources/WindowNames.h"
 #include "support/Driver.h"
-#include "support/TestApplication.h"
+#include "tests/AppFixture.h"
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
+#include "win/WindowClass.h"
 
 namespace {
 
@@ -36,9 +37,9 @@ struct Snapshot {
 };
 
 Snapshot Take(HWND window) {
-    Snapshot s{driver::ClientSize(window), {}};
+    Snapshot s{support::ClientSize(window), {}};
     for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        s.controls[GetDlgCtrlID(c)] = driver::RectInParent(c);
+        s.controls[GetDlgCtrlID(c)] = support::RectInParent(c);
     return s;
 }
 
@@ -47,15 +48,15 @@ std::pair<Snapshot, Snapshot> RunAt(UINT dpi) {
     DWORD value = dpi;
     RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &value,
                     sizeof value);
-    driver::Program program;
-    HWND main = program.WaitForWindow("TfrmQuorvinMain", "Brindlex - アプリケーションの一覧を取得");
+    support::Program program;
+    HWND main = program.WaitForWindow(kMainWindowClass, kMainWindowCaption);
     if (!main) return {};
     Snapshot mainView = Take(main);
-    driver::Click(driver::FindChild(main, "Button", "About.."));
-    HWND about = program.WaitForWindow("T_ZDQGUICommonAboutForm", "Quorvin のバージョン情報");
+    support::Click(support::FindChild(main, "Button", kAboutButtonCaption));
+    HWND about = program.WaitForWindow(kAboutClass, kAboutCaption);
     Snapshot aboutView = about ? Take(about) : Snapshot{};
     if (about) PostMessageA(about, WM_CLOSE, 0, 0);
-    driver::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; });
+    support::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; });
     PostMessageA(main, WM_CLOSE, 0, 0);
     program.WaitExit();
     return {mainView, aboutView};
@@ -93,23 +94,7 @@ TEST(ScaledWindows, EveryControlAndClientAreaIsItsPlaceAt96DpiScaled) {
 
 // ---- The forms in this process, whose fonts, glyphs and icons can be looked at
 
-class DrawnForTheDpi : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        units = new LibraryUnits;
-        app = driver::MakeQuorvinApplication();
-    }
-    static void TearDownTestSuite() {
-        app.reset();
-        delete units;
-    }
-
-    static LibraryUnits* units;
-    static std::unique_ptr<ui::Application> app;
-};
-
-LibraryUnits* DrawnForTheDpi::units = nullptr;
-std::unique_ptr<ui::Application> DrawnForTheDpi::app;
+using DrawnForTheDpi = QuorvinAppTest;
 
 LONG FontHeight(HWND control) {
     LOGFONTA font{};
@@ -138,15 +123,15 @@ int GlyphSide(HWND button) {
 // Every label's text fits its control, in the control's own font.
 void ExpectLabelsFit(HWND window) {
     for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (driver::ClassName(c) != "Static" || driver::Text(c).empty()) continue;
+        if (!win::IsWindowClass(c, "Static") || support::Text(c).empty()) continue;
         win::WindowDc dc(c);
         win::SelectedObject font(dc.get(),
                                  reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
         RECT text{0, 0, 0, 0};
-        DrawTextA(dc.get(), driver::Text(c).c_str(), -1, &text,
+        DrawTextA(dc.get(), support::Text(c).c_str(), -1, &text,
                   DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        RECT r = driver::RectInParent(c);
-        EXPECT_LE(text.right, r.right - r.left) << driver::Text(c);
+        RECT r = support::RectInParent(c);
+        EXPECT_LE(text.right, r.right - r.left) << support::Text(c);
     }
 }
 
@@ -157,12 +142,12 @@ TEST_F(DrawnForTheDpi, MainWindowHasItsFontGlyphsAndIcons) {
     const struct {
         const char* text;
         int side;
-    } buttons[] = {{"ファイルに出力(&F)", 16},
-                   {"クリップボードにコピー(&C)", 16},
-                   {"About..", 16},
-                   {"終了(&X)", 12}};
+    } buttons[] = {{kSaveButtonCaption, 16},
+                   {kCopyButtonCaption, 16},
+                   {kAboutButtonCaption, 16},
+                   {kExitButtonCaption, 12}};
     for (const auto& b : buttons) {
-        HWND button = driver::FindChild(window, "Button", b.text);
+        HWND button = support::FindChild(window, "Button", b.text);
         EXPECT_EQ(FontHeight(button), -Scaled(12)) << b.text;
         EXPECT_EQ(GlyphSide(button), Scaled(b.side)) << b.text;
     }
@@ -171,7 +156,7 @@ TEST_F(DrawnForTheDpi, MainWindowHasItsFontGlyphsAndIcons) {
     EXPECT_EQ(IconSide(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
               Scaled(32));
     ExpectLabelsFit(window);
-    form->Release();
+    app->ReleaseForm(form);
 }
 
 TEST_F(DrawnForTheDpi, AboutDialogHasItsFontsAndPicture) {
@@ -181,7 +166,7 @@ TEST_F(DrawnForTheDpi, AboutDialogHasItsFontsAndPicture) {
     settings.CompanyName = "Quorvin Soft Co., Ltd.";
     settings.Width = 500;
     settings.Picture.LoadFromResource(GetModuleHandleA(nullptr), QUORVIN_ABOUTICON, 32);
-    dialog->ApplySettings(settings, TVersionFormat{});
+    dialog->ApplySettings(settings);
     dialog->Show();
     using Id = T_ZDQBaseCommonAboutForm::ControlId;
     HWND image = dialog->Control(Id::idImgAppIcon);
@@ -190,7 +175,7 @@ TEST_F(DrawnForTheDpi, AboutDialogHasItsFontsAndPicture) {
     EXPECT_EQ(FontHeight(dialog->Control(Id::idLblProductName)), -Scaled(12));
     EXPECT_EQ(FontHeight(dialog->Control(Id::idBtnClose)), -Scaled(12));
     ExpectLabelsFit(dialog->Handle());
-    dialog->Release();
+    app->ReleaseForm(dialog);
 }
 
 // Moved to a monitor of another DPI: the system's frame as it suggests it, and the inside
@@ -207,8 +192,8 @@ TEST_F(DrawnForTheDpi, AMoveToAnotherDpiRedrawsTheForm) {
     GetWindowRect(window, &frame);
     EXPECT_TRUE(EqualRect(&frame, &suggested));
     EXPECT_EQ(form->Dpi(), other);
-    HWND save = driver::FindChild(window, "Button", "ファイルに出力(&F)");
-    RECT r = driver::RectInParent(save);
+    HWND save = support::FindChild(window, "Button", kSaveButtonCaption);
+    RECT r = support::RectInParent(save);
     EXPECT_EQ(r.left, Scaled(6, other));
     EXPECT_EQ(r.top, Scaled(48, other));
     EXPECT_EQ(r.right, Scaled(170, other));
@@ -216,7 +201,7 @@ TEST_F(DrawnForTheDpi, AMoveToAnotherDpiRedrawsTheForm) {
     EXPECT_EQ(FontHeight(save), -Scaled(12, other));
     EXPECT_EQ(GlyphSide(save), Scaled(16, other));
     ExpectLabelsFit(window);
-    form->Release();
+    app->ReleaseForm(form);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "resources/FormFont.h"
 #include "resources/Product.h"
 #include "support/Driver.h"
 #include "support/TestApplication.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr int kThrowButton = 100;
 
 constexpr ui::FormLayout kLayout = {
-    "TTestForm", "テスト", 200, 60, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, kFormFont,
+    "TTestForm", "テスト", 200, 60, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, kFormFont, nullptr,
 };
 
 constexpr ui::ControlRow kControls[] = {
@@ -42,7 +43,7 @@ class ThrowingForm : public ui::Form {
 class ErrorBox : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app = driver::MakeQuorvinApplication();
+        app = support::MakeQuorvinApplication();
         form = app->CreateForm<ThrowingForm>();
         form->Show();
     }
@@ -52,16 +53,16 @@ class ErrorBox : public ::testing::Test {
     }
 
     // Clicks the button and reads the box that comes up, from another thread, then closes it.
-    driver::MessageBoxView ClickAndRead(void (*raise)()) {
+    support::MessageBoxView ClickAndRead(void (*raise)()) {
         form->raise = raise;
-        driver::MessageBoxView seen;
+        support::MessageBoxView seen;
         bool formWasEnabled = true;
         std::thread reader([&] {
-            HWND box = driver::WaitForDialog(GetCurrentProcessId());
+            HWND box = support::WaitForDialog(GetCurrentProcessId());
             if (!box) return;
-            seen = driver::ReadMessageBox(box);
+            seen = support::ReadMessageBox(box);
             formWasEnabled = IsWindowEnabled(form->Handle());
-            driver::Answer(box, IDOK);
+            support::Answer(box, IDOK);
         });
         SendMessageA(form->Control(kThrowButton), BM_CLICK, 0, 0);
         reader.join();
@@ -78,15 +79,15 @@ std::unique_ptr<ui::Application> ErrorBox::app;
 ThrowingForm* ErrorBox::form = nullptr;
 
 TEST_F(ErrorBox, ShowsTheMessageWithAFullStopTheErrorIconAndTheTitle) {
-    driver::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("作成できません"); });
+    support::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("作成できません"); });
     EXPECT_EQ(box.text, "作成できません.");
     EXPECT_EQ(box.caption, QUORVIN_PROGRAM_NAME);
-    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+    EXPECT_EQ(box.icon, support::BoxIcon::Error);
     EXPECT_EQ(box.owner, app->Handle());
 }
 
 TEST_F(ErrorBox, IsOwnedByTheHiddenApplicationWindow) {
-    driver::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("x"); });
+    support::MessageBoxView box = ClickAndRead([] { throw std::runtime_error("x"); });
     EXPECT_EQ(box.owner, app->Handle());
     EXPECT_FALSE(IsWindowVisible(app->Handle()));
 }
@@ -97,9 +98,9 @@ TEST_F(ErrorBox, AddsNoFullStopAfterOneOrAfterCharactersSortingBeforeIt) {
 }
 
 TEST_F(ErrorBox, ReportsExceptionsFromOutsideTheStandardFamily) {
-    driver::MessageBoxView box = ClickAndRead([] { throw 42; });
+    support::MessageBoxView box = ClickAndRead([] { throw 42; });
     EXPECT_FALSE(box.text.empty());
-    EXPECT_EQ(box.icon, driver::BoxIcon::Error);
+    EXPECT_EQ(box.icon, support::BoxIcon::Error);
 }
 
 TEST_F(ErrorBox, TheFormKeepsWorkingAfterwards) {

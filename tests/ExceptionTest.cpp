@@ -166,8 +166,6 @@ TEST(LibraryUnitsLifetime, CreateTheSharedObjectsAtStartAndFreeThemAtShutdown) {
         ASSERT_NE(gMPObject, nullptr);
         ASSERT_NE(gWinUtility, nullptr);
         EXPECT_EQ(gMPObject->ClassType(), TCMPObject_StdApps::StaticClass());
-        EXPECT_FALSE(gIsServiceApplication);
-        EXPECT_FALSE(gIsConsoleApplication);
     }
     EXPECT_EQ(gExceptionMsgProvider, nullptr);
     EXPECT_EQ(gMPObject, nullptr);

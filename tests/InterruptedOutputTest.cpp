@@ -8,9 +8,10 @@
 
 #include <string>
 
-#include "tests/OutputFixture.h"
+#include "resources/WindowNames.h"
 #include "support/Clipboard.h"
 #include "support/Uninstall.h"
+#include "tests/OutputFixture.h"
 
 namespace {
 
@@ -20,12 +21,12 @@ const std::string kPrevious("previous\0", 9);
 
 // Every build stops at the second entry with a message, and waits in its box.
 void SeedABuildThatStopsWithAMessage() {
-    driver::AddDisplayName("1", "One");
-    driver::AddUninstallEntry("2", REG_DWORD, std::string(4, '\x01'));
+    support::AddDisplayName("1", "One");
+    support::AddUninstallEntry("2", REG_DWORD, std::string(4, '\x01'));
 }
 
 std::string ClipboardStart() {
-    return driver::ReadClipboardBlock().substr(0, kPrevious.size());
+    return support::ReadClipboardBlock().substr(0, kPrevious.size());
 }
 
 class Interrupted : public OutputFixture {
@@ -36,11 +37,11 @@ class Interrupted : public OutputFixture {
         EXPECT_TRUE(holder.Put("previous"));
         SeedABuildThatStopsWithAMessage();
         Start();
-        driver::Click(Button(kCopyButton));
+        support::Click(Button(kCopyButtonCaption));
         return WaitForBox();
     }
 
-    driver::ClipboardHolder holder;
+    support::ClipboardHolder holder;
 };
 
 TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpWritesNoFile) {
@@ -49,11 +50,11 @@ TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpWritesNoFile) {
     HWND dialog = OpenSaveDialog();
     ASSERT_NE(dialog, nullptr);
     std::string path = folder + "\\report.txt";
-    driver::EnterFileName(dialog, path);
+    support::EnterFileName(dialog, path);
     HWND box = WaitForBox();
     ASSERT_NE(box, nullptr);
     PostMessageA(window, WM_CLOSE, 0, 0);
-    driver::Answer(box, IDOK);
+    support::Answer(box, IDOK);
 
     EXPECT_EQ(program->WaitExit(), 0u) << "no further box, the program ends";
     EXPECT_FALSE(FileExists(path));
@@ -63,7 +64,7 @@ TEST_F(Interrupted, ACloseWhileTheBuildMessageIsUpCopiesNothing) {
     HWND box = CopyUntilTheFirstBuildMessage();
     ASSERT_NE(box, nullptr);
     PostMessageA(window, WM_CLOSE, 0, 0);
-    driver::Answer(box, IDOK);
+    support::Answer(box, IDOK);
 
     EXPECT_EQ(program->WaitExit(), 0u) << "no second build's box, the program ends";
     EXPECT_EQ(ClipboardStart(), kPrevious);
@@ -73,9 +74,9 @@ TEST_F(Interrupted, AnEmptySecondBuildCopiesNothingAndSaysNothing) {
     HWND box = CopyUntilTheFirstBuildMessage();
     ASSERT_NE(box, nullptr);
     // Gone while the first build's message is up: the second build finds nothing.
-    driver::RemoveUninstallKeys();
-    driver::Answer(box, IDOK);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    support::RemoveUninstallKeys();
+    support::Answer(box, IDOK);
+    ASSERT_TRUE(support::WaitUntil([&] { return !IsWindow(box); }));
 
     ExpectStillWaiting();
     EXPECT_EQ(ClipboardStart(), kPrevious);
@@ -84,51 +85,49 @@ TEST_F(Interrupted, AnEmptySecondBuildCopiesNothingAndSaysNothing) {
 
 TEST_F(Interrupted, TwoClicksAtOnceOpenOneSaveDialog) {
     Start();
-    driver::Click(Button(kSaveButton));
-    driver::Click(Button(kSaveButton));
-    HWND dialog = driver::WaitForSaveDialog(program->Pid());
+    support::Click(Button(kSaveButtonCaption));
+    support::Click(Button(kSaveButtonCaption));
+    HWND dialog = support::WaitForSaveDialog(program->Pid());
     ASSERT_NE(dialog, nullptr);
-    driver::Answer(dialog, IDCANCEL);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }));
+    support::Answer(dialog, IDCANCEL);
+    ASSERT_TRUE(support::WaitUntil([&] { return !IsWindow(dialog); }));
     ExpectStillWaiting();
     ExitNormally();
 }
 
 TEST_F(Interrupted, TwoClicksAtOnceCopyOnceWithOneMessage) {
-    driver::AddDisplayName("1", "App");
+    support::AddDisplayName("1", "App");
     Start();
-    driver::Click(Button(kCopyButton));
-    driver::Click(Button(kCopyButton));
+    support::Click(Button(kCopyButtonCaption));
+    support::Click(Button(kCopyButtonCaption));
 
     int messages = 0;
     for (;;) {
         HWND box = nullptr;
-        driver::WaitUntil([&] {
-            box = driver::WaitForDialog(program->Pid(), 0);
+        support::WaitUntil([&] {
+            box = support::WaitForDialog(program->Pid(), 0);
             return box || !program->Running();
         });
         if (!box) break;
         ++messages;
-        EXPECT_EQ(driver::ReadMessageBox(box).text, kCopied);
-        driver::Answer(box, IDOK);
-        driver::WaitUntil([&] { return !IsWindow(box); });
+        EXPECT_EQ(support::ReadMessageBox(box).text, kCopied);
+        support::Answer(box, IDOK);
+        support::WaitUntil([&] { return !IsWindow(box); });
     }
     EXPECT_EQ(messages, 1);
     EXPECT_EQ(program->WaitExit(), 0u);
 }
 
 TEST_F(Interrupted, TwoClicksAtOnceOpenOneAboutDialog) {
-    const std::string aboutClass = "T_ZDQGUICommonAboutForm";
-    const std::string aboutCaption = "Quorvin のバージョン情報";
     Start();
-    driver::Click(Button("About.."));
-    driver::Click(Button("About.."));
-    HWND about = program->WaitForWindow(aboutClass, aboutCaption);
+    support::Click(Button(kAboutButtonCaption));
+    support::Click(Button(kAboutButtonCaption));
+    HWND about = program->WaitForWindow(kAboutClass, kAboutCaption);
     ASSERT_NE(about, nullptr);
     PostMessageA(about, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(about); }));
-    EXPECT_EQ(program->WaitForWindow(aboutClass, aboutCaption, 1000), nullptr);
-    EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+    ASSERT_TRUE(support::WaitUntil([&] { return !IsWindowVisible(about); }));
+    EXPECT_EQ(program->WaitForWindow(kAboutClass, kAboutCaption, 1000), nullptr);
+    EXPECT_TRUE(support::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
     ExitNormally();
 }
 
@@ -136,44 +135,44 @@ TEST_F(Interrupted, TwoClicksAtOnceOpenOneAboutDialog) {
 // nothing, and the next click after it works.
 TEST_F(Interrupted, AClickWhileTheFileErrorIsUpStartsNothing) {
     ASSERT_TRUE(holder.Put("previous"));
-    driver::AddDisplayName("1", "App");
+    support::AddDisplayName("1", "App");
     Start();
     HWND dialog = OpenSaveDialog();
     ASSERT_NE(dialog, nullptr);
-    driver::EnterFileName(dialog, folder + "\\missing\\out");
+    support::EnterFileName(dialog, folder + "\\missing\\out");
     HWND box = WaitForBox();
     ASSERT_NE(box, nullptr);
-    driver::Click(Button(kCopyButton));
+    support::Click(Button(kCopyButtonCaption));
     Sleep(1000);
     EXPECT_EQ(ClipboardStart(), kPrevious);
-    driver::Answer(box, IDOK);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    support::Answer(box, IDOK);
+    ASSERT_TRUE(support::WaitUntil([&] { return !IsWindow(box); }));
     ExpectStillWaiting();
 
-    driver::Click(Button(kCopyButton));
+    support::Click(Button(kCopyButtonCaption));
     EXPECT_EQ(NextBox().text, kCopied);
     EXPECT_EQ(program->WaitExit(), 0u);
 }
 
 TEST_F(Interrupted, AClickWhileTheClipboardErrorIsUpStartsNothing) {
-    driver::AddDisplayName("1", "App");
+    support::AddDisplayName("1", "App");
     ASSERT_TRUE(holder.HoldOpen());
     Start();
-    driver::Click(Button(kCopyButton));
+    support::Click(Button(kCopyButtonCaption));
     HWND box = WaitForBox();
     ASSERT_NE(box, nullptr);
-    driver::Click(Button(kSaveButton));
-    EXPECT_EQ(driver::WaitForSaveDialog(program->Pid(), 1000), nullptr);
-    driver::Answer(box, IDOK);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    support::Click(Button(kSaveButtonCaption));
+    EXPECT_EQ(support::WaitForSaveDialog(program->Pid(), 1000), nullptr);
+    support::Answer(box, IDOK);
+    ASSERT_TRUE(support::WaitUntil([&] { return !IsWindow(box); }));
     holder.Release();
     ExpectStillWaiting();
 
-    driver::Click(Button(kSaveButton));
-    HWND dialog = driver::WaitForSaveDialog(program->Pid());
+    support::Click(Button(kSaveButtonCaption));
+    HWND dialog = support::WaitForSaveDialog(program->Pid());
     ASSERT_NE(dialog, nullptr);
-    driver::Answer(dialog, IDCANCEL);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }));
+    support::Answer(dialog, IDCANCEL);
+    ASSERT_TRUE(support::WaitUntil([&] { return !IsWindow(dialog); }));
     ExitNormally();
 }
 

@@ -9,21 +9,18 @@
 #include <memory>
 #include <string>
 
+#include "resources/WindowNames.h"
 #include "support/Driver.h"
 
 namespace output {
 
-extern const std::string kMainClass;
-extern const std::string kMainCaption;
 extern const std::string kSaved;
 extern const std::string kCopied;
 extern const std::string kNoApplications;
 extern const std::string kBadType;
-extern const char kCopyButton[];
-extern const char kSaveButton[];
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 
 class OutputFixture : public ::testing::Test {
@@ -32,11 +29,11 @@ class OutputFixture : public ::testing::Test {
     void SetUp() override;
 
     void Start();
-    HWND Button(const char* text) const { return driver::FindChild(window, "Button", text); }
+    HWND Button(const char* text) const { return support::FindChild(window, "Button", text); }
     // The save dialog, opened with Enter as a user would right after the start.
     HWND OpenSaveDialog();
     // The next message box of the program, read and answered with OK.
-    driver::MessageBoxView NextBox(bool* mainVisible = nullptr);
+    support::MessageBoxView NextBox(bool* mainVisible = nullptr);
     // The next message box of the program, read but left open.
     HWND WaitForBox();
     // Nothing pops up for a while, and the main window is still there.
@@ -44,7 +41,7 @@ class OutputFixture : public ::testing::Test {
     void ExitNormally();
 
     std::string folder;
-    std::unique_ptr<driver::Program> program;
+    std::unique_ptr<support::Program> program;
     HWND window = nullptr;
 };
 

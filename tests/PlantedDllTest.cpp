@@ -40,11 +40,11 @@ class PlantedDll : public ::testing::Test {
             RegSetValueExA(key.get(), "version", 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
                            sizeof order) != ERROR_SUCCESS)
             throw std::runtime_error("cannot set the DLL override of " + exe);
-        return driver::Program(Path(exe)).WaitExit();
+        return support::Program(Path(exe)).WaitExit();
     }
 
     void Copy(const std::string& from, const std::string& to) const {
-        if (!CopyFileA((driver::ExeDir() + "\\" + from).c_str(), Path(to).c_str(), FALSE))
+        if (!CopyFileA((support::ExeDir() + "\\" + from).c_str(), Path(to).c_str(), FALSE))
             throw std::runtime_error("cannot copy " + from);
     }
     std::string Path(const std::string& name) const { return folder_ + "\\" + name; }

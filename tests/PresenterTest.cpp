@@ -17,7 +17,7 @@
 #include "lib/ZDQGlobalVars.h"
 #include "lib/ZDQUnits.h"
 #include "support/BoxRecorder.h"
-#include "support/TestApplication.h"
+#include "tests/AppFixture.h"
 #include "ui/Application.h"
 
 namespace {
@@ -44,16 +44,16 @@ class CountdownWatcher {
   private:
     void Watch(double closeAfterSeconds) {
         Clock::time_point start = Clock::now();
-        HWND box = driver::WaitForDialog(GetCurrentProcessId());
+        HWND box = support::WaitForDialog(GetCurrentProcessId());
         if (!box) return;
         openedAt = SecondsSince(start);
         while (IsWindow(box)) {
-            std::string title = driver::Text(box);
+            std::string title = support::Text(box);
             // A box on its way out reads as having no title.
             if (!title.empty() && (titles.empty() || titles.back() != title))
                 titles.push_back(title);
             if (closeAfterSeconds >= 0 && SecondsSince(start) - openedAt > closeAfterSeconds) {
-                driver::Answer(box, IDOK);
+                support::Answer(box, IDOK);
                 closeAfterSeconds = -1;
             }
             Sleep(10);
@@ -64,50 +64,36 @@ class CountdownWatcher {
     std::thread thread_;
 };
 
-class Presenter : public ::testing::Test {
+class Presenter : public QuorvinAppTest {
   protected:
-    static void SetUpTestSuite() {
-        units = new LibraryUnits;
-        app = driver::MakeQuorvinApplication();
-    }
-    static void TearDownTestSuite() {
-        app.reset();
-        delete units;
-    }
-
     // Shows a new exception and reads the box that comes up.
-    driver::MessageBoxView Show(std::unique_ptr<std::exception> e,
-                                const std::string& caption = std::string()) {
-        driver::BoxRecorder recorder;
+    support::MessageBoxView Show(std::unique_ptr<std::exception> e,
+                                 const std::string& caption = std::string()) {
+        support::BoxRecorder recorder;
         result = CExceptionMsg(std::move(e), -1, false, nullptr, 0, caption);
-        std::vector<driver::RecordedBox> boxes = recorder.Boxes();
+        std::vector<support::RecordedBox> boxes = recorder.Boxes();
         EXPECT_EQ(boxes.size(), 1u);
-        return boxes.empty() ? driver::MessageBoxView{} : boxes[0].view;
+        return boxes.empty() ? support::MessageBoxView{} : boxes[0].view;
     }
 
-    static LibraryUnits* units;
-    static std::unique_ptr<ui::Application> app;
     int result = 0;
 };
 
-LibraryUnits* Presenter::units = nullptr;
-std::unique_ptr<ui::Application> Presenter::app;
-
 TEST_F(Presenter, ShowsInformationWithTheInformationIconAndTheTitle) {
-    driver::MessageBoxView box = Show(std::make_unique<ECInformation>("保存しました"));
+    support::MessageBoxView box = Show(std::make_unique<ECInformation>("保存しました"));
     EXPECT_EQ(box.text, "保存しました");
     EXPECT_EQ(box.caption, QUORVIN_PROGRAM_NAME);
-    EXPECT_EQ(box.icon, driver::BoxIcon::Information);
+    EXPECT_EQ(box.icon, support::BoxIcon::Information);
     EXPECT_EQ(box.owner, app->Handle());
     EXPECT_EQ(result, IDOK);
 }
 
 TEST_F(Presenter, ChoosesTheIconByTheExceptionsFlags) {
-    EXPECT_EQ(Show(std::make_unique<ECInternalError>("x")).icon, driver::BoxIcon::Error);
-    EXPECT_EQ(Show(std::make_unique<ECPermissionError>("")).icon, driver::BoxIcon::Error);
-    EXPECT_EQ(Show(std::make_unique<ECThisConstructorIsDisabled>()).icon, driver::BoxIcon::None);
-    driver::MessageBoxView outsider = Show(std::make_unique<std::runtime_error>("外部"));
-    EXPECT_EQ(outsider.icon, driver::BoxIcon::Error);
+    EXPECT_EQ(Show(std::make_unique<ECInternalError>("x")).icon, support::BoxIcon::Error);
+    EXPECT_EQ(Show(std::make_unique<ECPermissionError>("")).icon, support::BoxIcon::Error);
+    EXPECT_EQ(Show(std::make_unique<ECThisConstructorIsDisabled>()).icon, support::BoxIcon::None);
+    support::MessageBoxView outsider = Show(std::make_unique<std::runtime_error>("外部"));
+    EXPECT_EQ(outsider.icon, support::BoxIcon::Error);
     EXPECT_EQ(outsider.text, "外部");
 }
 
@@ -173,7 +159,7 @@ TEST_F(Presenter, ShowsTheExceptionBeingHandledWithoutFreeingIt) {
     try {
         throw ECInternalError("処理中");
     } catch (const ECException& handled) {
-        driver::BoxRecorder recorder;
+        support::BoxRecorder recorder;
         CExceptionMsg(handled);
         EXPECT_EQ(recorder.Boxes().size(), 1u);
         EXPECT_EQ(lib::Exception::LiveInstances(), before + 1);
@@ -183,13 +169,13 @@ TEST_F(Presenter, ShowsTheExceptionBeingHandledWithoutFreeingIt) {
 }
 
 TEST_F(Presenter, ReportsAProviderOperationThatIsNotSupplied) {
-    driver::BoxRecorder recorder;
+    support::BoxRecorder recorder;
     EXPECT_EQ(gExceptionMsgProvider->Message(), "");
-    std::vector<driver::RecordedBox> boxes = recorder.Boxes();
+    std::vector<support::RecordedBox> boxes = recorder.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].view.text,
               "TCMessageProvider_ZDQException クラスで未実装のメソッド Message が呼び出されました");
-    EXPECT_EQ(boxes[0].view.icon, driver::BoxIcon::Error);
+    EXPECT_EQ(boxes[0].view.icon, support::BoxIcon::Error);
     EXPECT_EQ(boxes[0].view.caption, QUORVIN_PROGRAM_NAME);
 }
 
@@ -227,10 +213,10 @@ TEST_F(Presenter, LeavesNothingBehindAfterManyMessages) {
     // Warm up: the first box loads what every later one shares.
     Show(std::make_unique<ECInformation>("warm-up"));
     DWORD gdi = gui(GR_GDIOBJECTS), user = gui(GR_USEROBJECTS);
-    std::size_t windows = driver::ProcessWindows(GetCurrentProcessId());
+    std::size_t windows = support::ProcessWindows(GetCurrentProcessId());
     long exceptions = lib::Exception::LiveInstances();
     {
-        driver::BoxRecorder recorder;
+        support::BoxRecorder recorder;
         for (int i = 0; i < 500; ++i) {
             if (i % 200 == 199)
                 CExceptionMsg(std::make_unique<ECInformation>("self"), 0, true, nullptr, 0, "");
@@ -239,7 +225,7 @@ TEST_F(Presenter, LeavesNothingBehindAfterManyMessages) {
         }
     }
     EXPECT_EQ(lib::Exception::LiveInstances(), exceptions);
-    EXPECT_EQ(driver::ProcessWindows(GetCurrentProcessId()), windows);
+    EXPECT_EQ(support::ProcessWindows(GetCurrentProcessId()), windows);
     // Wine answers 0 for both counts; Windows gives real ones.
     EXPECT_LE(gui(GR_GDIOBJECTS), gdi + 2);
     EXPECT_LE(gui(GR_USEROBJECTS), user + 2);

@@ -20,11 +20,11 @@ const std::string kNoApplications =
 const std::string kBadType = "'DisplayName' のデータ型が不正です";
 
 Lines Header() {
-    return driver::ExpectedReport();
+    return support::ExpectedReport();
 }
 
 Lines HeaderAnd(const Lines& names) {
-    return driver::ExpectedReport(names);
+    return support::ExpectedReport(names);
 }
 
 std::string Dword(DWORD value) {
@@ -33,7 +33,7 @@ std::string Dword(DWORD value) {
 
 class Report : public ::testing::Test {
   protected:
-    void SetUp() override { driver::ResetUninstallKeys(); }
+    void SetUp() override { support::ResetUninstallKeys(); }
 
     // Builds the report and keeps the error that stopped it, if any.
     Lines Build() {
@@ -59,27 +59,27 @@ TEST_F(Report, NamesTheComputerAndTheUserInItsHeader) {
     EXPECT_EQ(GetLocalComputerName(), computer);
     EXPECT_EQ(GetLogonUserName(), user);
     EXPECT_FALSE(GetLocalComputerName().empty());
-    driver::AddBareEntry("a");
+    support::AddBareEntry("a");
     EXPECT_EQ(Build(), Header());
     EXPECT_FALSE(error);
 }
 
 TEST_F(Report, ListsTrimmedDisplayNamesInEnumerationOrderKeepingDuplicates) {
-    driver::AddDisplayName("01", "  Alpha Tool\t");
-    driver::AddDisplayName("02", "\r\nBeta\r\n");
-    driver::AddDisplayName("03", "　Gamma　");  // ideographic spaces stay
-    driver::AddDisplayName("04", "");
-    driver::AddDisplayName("05", " \t \r\n ");
-    driver::AddBareEntry("06");
-    driver::AddUninstallEntry("07", REG_EXPAND_SZ, std::string("%SystemRoot%\\app.exe\0", 21));
-    driver::AddDisplayName("08", "Alpha Tool");
-    driver::AddDisplayName("09", "Alpha Tool");
-    driver::AddUninstallEntry("10", REG_SZ, "No terminator");
-    driver::AddUninstallEntry("11", REG_SZ, std::string("Before\0After\0", 13));
+    support::AddDisplayName("01", "  Alpha Tool\t");
+    support::AddDisplayName("02", "\r\nBeta\r\n");
+    support::AddDisplayName("03", "　Gamma　");  // ideographic spaces stay
+    support::AddDisplayName("04", "");
+    support::AddDisplayName("05", " \t \r\n ");
+    support::AddBareEntry("06");
+    support::AddUninstallEntry("07", REG_EXPAND_SZ, std::string("%SystemRoot%\\app.exe\0", 21));
+    support::AddDisplayName("08", "Alpha Tool");
+    support::AddDisplayName("09", "Alpha Tool");
+    support::AddUninstallEntry("10", REG_SZ, "No terminator");
+    support::AddUninstallEntry("11", REG_SZ, std::string("Before\0After\0", 13));
     // 表, ソ and 能 have 0x5C ("\") as their trail byte.
-    driver::AddDisplayName("12", "表計算ソフト 能率版");
-    driver::AddUninstallEntry("13", REG_DWORD, std::string());  // another type, size 0
-    driver::AddUninstallEntry("14", REG_SZ, std::string());
+    support::AddDisplayName("12", "表計算ソフト 能率版");
+    support::AddUninstallEntry("13", REG_DWORD, std::string());  // another type, size 0
+    support::AddUninstallEntry("14", REG_SZ, std::string());
 
     EXPECT_EQ(Build(),
               HeaderAnd({"Alpha Tool", "Beta", "　Gamma　", "%SystemRoot%\\app.exe", "Alpha Tool",
@@ -89,28 +89,28 @@ TEST_F(Report, ListsTrimmedDisplayNamesInEnumerationOrderKeepingDuplicates) {
 
 TEST_F(Report, ReadsSubkeysWithLongJapaneseNames) {
     // The longest name is counted in UTF-16 units but takes twice as many Shift-JIS bytes.
-    driver::AddDisplayName("日本語のとても長いキーの名前です", "Japanese Key");
-    driver::AddDisplayName("b", "Short");
+    support::AddDisplayName("日本語のとても長いキーの名前です", "Japanese Key");
+    support::AddDisplayName("b", "Short");
     EXPECT_EQ(Build(), HeaderAnd({"Short", "Japanese Key"}));
 }
 
 TEST_F(Report, StopsAtADisplayNameOfAnotherTypeAndKeepsWhatItHad) {
-    driver::AddDisplayName("1", "First");
-    driver::AddBareEntry("2");
-    driver::AddUninstallEntry("3", REG_DWORD, Dword(7));
-    driver::AddDisplayName("4", "Never read");
+    support::AddDisplayName("1", "First");
+    support::AddBareEntry("2");
+    support::AddUninstallEntry("3", REG_DWORD, Dword(7));
+    support::AddDisplayName("4", "Never read");
 
     EXPECT_EQ(Build(), HeaderAnd({"First"}));
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
 
 TEST_F(Report, TreatsMultiStringAndBinaryNamesAsOfTheWrongType) {
-    driver::AddUninstallEntry("1", REG_MULTI_SZ, std::string("A\0B\0\0", 5));
+    support::AddUninstallEntry("1", REG_MULTI_SZ, std::string("A\0B\0\0", 5));
     EXPECT_EQ(Build(), Header());
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 
-    driver::ResetUninstallKey();
-    driver::AddUninstallEntry("1", REG_BINARY, "xyz");
+    support::ResetUninstallKey();
+    support::AddUninstallEntry("1", REG_BINARY, "xyz");
     EXPECT_EQ(Build(), Header());
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
@@ -121,18 +121,18 @@ TEST_F(Report, EmptyUninstallKeyGivesTheNoApplicationsMessageAndNoLines) {
 }
 
 TEST_F(Report, MissingUninstallKeyGivesNoLinesAndNoMessage) {
-    driver::RemoveUninstallKeys();
+    support::RemoveUninstallKeys();
     EXPECT_EQ(Build(), Lines{});
     EXPECT_FALSE(error);
 }
 
 // 64-bit Windows keeps the entries of 32-bit and 64-bit programs in two registry views; the
 // report lists the program's own view first, then the other.
-using driver::kOtherView;
-using driver::kOwnView;
-using driver::kUser;
-using driver::kView32;
-using driver::kView64;
+using support::kOtherView;
+using support::kOwnView;
+using support::kUser;
+using support::kView32;
+using support::kView64;
 
 // The names in the order the report gives them: the own view's, then the other's.
 Lines OwnThenOther(const Lines& in64, const Lines& in32) {
@@ -144,34 +144,34 @@ Lines OwnThenOther(const Lines& in64, const Lines& in32) {
 }
 
 TEST_F(Report, ListsEntriesOfEitherViewAlone) {
-    driver::AddDisplayName("a", "Only 64-bit", kView64);
-    driver::AddDisplayName("b", "Also 64-bit", kView64);
+    support::AddDisplayName("a", "Only 64-bit", kView64);
+    support::AddDisplayName("b", "Also 64-bit", kView64);
     EXPECT_EQ(Build(), HeaderAnd({"Only 64-bit", "Also 64-bit"}));
 
-    driver::ResetUninstallKeys();
-    driver::AddDisplayName("a", "Only 32-bit", kView32);
+    support::ResetUninstallKeys();
+    support::AddDisplayName("a", "Only 32-bit", kView32);
     EXPECT_EQ(Build(), HeaderAnd({"Only 32-bit"}));
     EXPECT_FALSE(error);
 }
 
 TEST_F(Report, ListsTheOwnViewFirstAndKeepsAnApplicationFoundInBoth) {
-    driver::AddDisplayName("x", "Tool (64-bit)", kView64);
-    driver::AddDisplayName("shared", "Same Application", kView64);
-    driver::AddDisplayName("shared", "Same Application", kView32);
-    driver::AddDisplayName("a", "Tool (32-bit)", kView32);
+    support::AddDisplayName("x", "Tool (64-bit)", kView64);
+    support::AddDisplayName("shared", "Same Application", kView64);
+    support::AddDisplayName("shared", "Same Application", kView32);
+    support::AddDisplayName("a", "Tool (32-bit)", kView32);
     EXPECT_EQ(Build(), HeaderAnd(OwnThenOther({"Same Application", "Tool (64-bit)"},
                                               {"Tool (32-bit)", "Same Application"})));
     EXPECT_FALSE(error);
 }
 
 TEST_F(Report, ReadsTheOtherViewWhenTheOwnViewHasNoUninstallKey) {
-    driver::RemoveUninstallKey(kOwnView);
-    driver::AddDisplayName("1", "Elsewhere", kOtherView);
+    support::RemoveUninstallKey(kOwnView);
+    support::AddDisplayName("1", "Elsewhere", kOtherView);
     EXPECT_EQ(Build(), HeaderAnd({"Elsewhere"}));
 
-    driver::ResetUninstallKeys();
-    driver::RemoveUninstallKey(kOtherView);
-    driver::AddDisplayName("1", "Here", kOwnView);
+    support::ResetUninstallKeys();
+    support::RemoveUninstallKey(kOtherView);
+    support::AddDisplayName("1", "Here", kOwnView);
     EXPECT_EQ(Build(), HeaderAnd({"Here"}));
     EXPECT_FALSE(error);
 }
@@ -180,29 +180,29 @@ TEST_F(Report, ShowsTheNoApplicationsMessageOnceWhenNoViewHasAnEntry) {
     EXPECT_EQ(Build(), Lines{});
     EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
 
-    driver::RemoveUninstallKey(kOwnView);
+    support::RemoveUninstallKey(kOwnView);
     EXPECT_EQ(Build(), Lines{});
     EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
 }
 
 TEST_F(Report, StopsAtATypeErrorInTheSecondView) {
-    driver::AddDisplayName("1", "Own One", kOwnView);
-    driver::AddDisplayName("2", "Own Two", kOwnView);
-    driver::AddDisplayName("1", "Other One", kOtherView);
-    driver::AddUninstallEntry("2", REG_DWORD, Dword(3), kOtherView);
-    driver::AddDisplayName("3", "Never read", kOtherView);
+    support::AddDisplayName("1", "Own One", kOwnView);
+    support::AddDisplayName("2", "Own Two", kOwnView);
+    support::AddDisplayName("1", "Other One", kOtherView);
+    support::AddUninstallEntry("2", REG_DWORD, Dword(3), kOtherView);
+    support::AddDisplayName("3", "Never read", kOtherView);
     EXPECT_EQ(Build(), HeaderAnd({"Own One", "Own Two", "Other One"}));
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
 
 // Per-user installs register under HKEY_CURRENT_USER; they follow the machine's entries.
 TEST_F(Report, ListsTheUsersApplicationsAfterTheMachinesWithTheSameRules) {
-    driver::AddDisplayName("m", "Machine 64", kView64);
-    driver::AddDisplayName("m", "Machine 32", kView32);
-    driver::AddDisplayName("b", "  User Tool\t", kUser);
-    driver::AddDisplayName("a", " \t ", kUser);
-    driver::AddBareEntry("c", kUser);
-    driver::AddDisplayName("d", "Machine 64", kUser);  // also installed machine-wide
+    support::AddDisplayName("m", "Machine 64", kView64);
+    support::AddDisplayName("m", "Machine 32", kView32);
+    support::AddDisplayName("b", "  User Tool\t", kUser);
+    support::AddDisplayName("a", " \t ", kUser);
+    support::AddBareEntry("c", kUser);
+    support::AddDisplayName("d", "Machine 64", kUser);  // also installed machine-wide
     Lines names = OwnThenOther({"Machine 64"}, {"Machine 32"});
     names.insert(names.end(), {"User Tool", "Machine 64"});
     EXPECT_EQ(Build(), HeaderAnd(names));
@@ -210,34 +210,34 @@ TEST_F(Report, ListsTheUsersApplicationsAfterTheMachinesWithTheSameRules) {
 }
 
 TEST_F(Report, ListsTheUsersApplicationsAloneWhateverTheMachinesKeys) {
-    driver::AddDisplayName("1", "Only Mine", kUser);
+    support::AddDisplayName("1", "Only Mine", kUser);
     EXPECT_EQ(Build(), HeaderAnd({"Only Mine"}));
-    driver::RemoveUninstallKey(kView64);
-    driver::RemoveUninstallKey(kView32);
+    support::RemoveUninstallKey(kView64);
+    support::RemoveUninstallKey(kView32);
     EXPECT_EQ(Build(), HeaderAnd({"Only Mine"}));
     EXPECT_FALSE(error);
 }
 
 TEST_F(Report, AnEmptyUserKeyAloneGivesTheNoApplicationsMessage) {
-    driver::RemoveUninstallKey(kView64);
-    driver::RemoveUninstallKey(kView32);
-    driver::ResetUninstallKey(kUser);
+    support::RemoveUninstallKey(kView64);
+    support::RemoveUninstallKey(kView32);
+    support::ResetUninstallKey(kUser);
     EXPECT_EQ(Build(), Lines{});
     EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
 }
 
 TEST_F(Report, StopsAtATypeErrorInTheUsersKey) {
-    driver::AddDisplayName("1", "Machine", kOwnView);
-    driver::AddDisplayName("1", "Mine", kUser);
-    driver::AddUninstallEntry("2", REG_BINARY, "xyz", kUser);
-    driver::AddDisplayName("3", "Never read", kUser);
+    support::AddDisplayName("1", "Machine", kOwnView);
+    support::AddDisplayName("1", "Mine", kUser);
+    support::AddUninstallEntry("2", REG_BINARY, "xyz", kUser);
+    support::AddDisplayName("3", "Never read", kUser);
     EXPECT_EQ(Build(), HeaderAnd({"Machine", "Mine"}));
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
 
 TEST_F(Report, EachBuildStartsAfreshAndShowsItsOwnMessage) {
-    driver::AddDisplayName("1", "One");
-    driver::AddUninstallEntry("2", REG_DWORD, Dword(1));
+    support::AddDisplayName("1", "One");
+    support::AddUninstallEntry("2", REG_DWORD, Dword(1));
     Lines first = Build();
     EXPECT_EQ(Messages().size(), 1u);
     Lines second = Build();
@@ -251,19 +251,19 @@ TEST_F(Report, SurvivesManyEntriesHugeNamesAndBrokenShiftJis) {
     for (int i = 0; i < kEntries; ++i) {
         char key[16];
         wsprintfA(key, "k%05d", i);
-        driver::AddDisplayName(key, i % 2 ? "odd" : "even");
+        support::AddDisplayName(key, i % 2 ? "odd" : "even");
     }
     std::string huge(64 * 1024, 'x');
-    driver::AddDisplayName("z1", huge);
-    driver::AddUninstallEntry("z2", REG_SZ, std::string("End\x81", 4));  // a lone lead byte
-    driver::AddUninstallEntry("z3", REG_SZ, std::string("\x82\xA0\x82", 3));
+    support::AddDisplayName("z1", huge);
+    support::AddUninstallEntry("z2", REG_SZ, std::string("End\x81", 4));  // a lone lead byte
+    support::AddUninstallEntry("z3", REG_SZ, std::string("\x82\xA0\x82", 3));
 
     Lines expected = Header();
     for (int i = 0; i < kEntries; ++i) expected.push_back(i % 2 ? "odd" : "even");
     expected.push_back(huge);
     // What the registry makes of invalid bytes is its own affair; the report keeps it trimmed.
     for (const char* key : {"z2", "z3"}) {
-        std::string back = driver::ReadBackDisplayName(key);
+        std::string back = support::ReadBackDisplayName(key);
         std::string::size_type b = back.find_first_not_of(std::string("\0 \t\r\n", 5));
         if (b != std::string::npos) expected.push_back(back.substr(b));
     }

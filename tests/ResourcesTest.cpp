@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
-#include "ui/Controls.h"
 #include "support/Driver.h"
+#include "ui/Controls.h"
 #include "win/GdiGuards.h"
 #include "win/UniqueHandle.h"
 
@@ -49,7 +49,7 @@ std::vector<DWORD> Drawn(HICON icon, int side) {
 class ProgramResources : public ::testing::Test {
   protected:
     void SetUp() override {
-        program.reset(LoadLibraryExA((driver::ExeDir() + "\\Quorvin.exe").c_str(), nullptr,
+        program.reset(LoadLibraryExA((support::ExeDir() + "\\Quorvin.exe").c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
         module = program.get();
         ASSERT_NE(module, nullptr);

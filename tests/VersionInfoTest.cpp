@@ -12,7 +12,7 @@
 namespace {
 
 std::string File(const char* name) {
-    return driver::ExeDir() + "\\" + name;
+    return support::ExeDir() + "\\" + name;
 }
 
 const TVersionInfoItem kAllItems[] = {

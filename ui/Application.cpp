@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ui/Form.h"
+#include "ui/MessageLoop.h"
 #include "ui/ModalScope.h"
 #include "ui/Picture.h"
 
@@ -41,10 +42,12 @@ class Application::OwnerWindow : public Window {
 Application::Application() {
     if (gCurrent) throw std::logic_error("only one application object may exist");
     gCurrent = this;
+    SetErrorSink(&Application::ReportEscaped);
 }
 
 Application::~Application() {
     DestroyForms();
+    SetErrorSink(nullptr);
     gCurrent = nullptr;
 }
 
@@ -63,7 +66,6 @@ void Application::Initialize(HINSTANCE instance, const char* iconName,
     unknownErrorText_ = std::move(unknownErrorText);
     iconName_ = iconName;
     icon_ = LoadIconResource(instance, iconName, GetSystemMetrics(SM_CXICON));
-    smallIcon_ = LoadIconResource(instance, iconName, GetSystemMetrics(SM_CXSMICON));
     window_ = std::make_unique<OwnerWindow>(*this, icon_.get());
 }
 
@@ -77,20 +79,17 @@ void Application::SetTitle(const std::string& title) {
 }
 
 void Application::Adopt(std::unique_ptr<Form> form, bool mayBeMain) {
-    if (!mainForm_ && mayBeMain) mainForm_ = form.get();
+    if (!mainForm_ && mayBeMain) {
+        mainForm_ = form.get();
+        mainForm_->EndMessageLoopOnDestroy();
+    }
     forms_.push_back(std::move(form));
 }
 
 void Application::Run() {
     if (!mainForm_) return;
     mainForm_->Show();
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        Form* form = Form::FromHandle(GetAncestor(msg.hwnd, GA_ROOT));
-        if (form && IsDialogMessageA(form->Handle(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    PumpMessages(&Form::TakesDialogKeys);
     DestroyForms();
 }
 

@@ -28,16 +28,15 @@ class Application {
     static Application& Current();
     static Application* Find() noexcept;
 
-    // The icon resource stands for the program in every form's title bar; the text is what the
-    // standard error box says of an error that carries no message of its own.
+    // The icon resource stands for the program (the forms name it in their layouts); the text
+    // is what the standard error box says of an error that carries no message of its own.
     void Initialize(HINSTANCE instance, const char* iconName, std::string unknownErrorText);
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
     HINSTANCE Instance() const { return instance_; }
     HICON Icon() const { return icon_.get(); }
-    HICON SmallIcon() const { return smallIcon_.get(); }
-    // The icon resource, for a form that loads it at its own DPI.
+    // The icon resource, for a window that loads it at its own DPI.
     const char* IconName() const { return iconName_.c_str(); }
     // Hidden top-level window: owner of the message boxes shown and the clipboard opened.
     HWND Handle() const;
@@ -68,13 +67,13 @@ class Application {
     void ShowException(const std::exception& e);
     // Reports the exception being handled; for use inside a catch block only.
     void HandleException() noexcept;
-    // The same through the application of the process, if there is one: what a window
-    // procedure or a system callback does with an exception that must not cross into the
-    // system.
-    static void ReportEscaped() noexcept;
 
   private:
     class OwnerWindow;
+
+    // The window layer's error sink while an application exists: HandleException of the
+    // application of the process.
+    static void ReportEscaped() noexcept;
 
     template <typename F>
     F* Create(bool mayBeMain) {
@@ -92,7 +91,6 @@ class Application {
     std::string unknownErrorText_;
     std::string iconName_;
     win::UniqueHicon icon_;
-    win::UniqueHicon smallIcon_;
     std::unique_ptr<OwnerWindow> window_;
     std::vector<std::unique_ptr<Form>> forms_;
     Form* mainForm_ = nullptr;

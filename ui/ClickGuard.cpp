@@ -1,7 +1,7 @@
 // One click, one piece of work.
 #include "ui/ClickGuard.h"
 
-#include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace ui {
 
@@ -12,10 +12,6 @@ ClickGuard::Running::Running(ClickGuard& guard, HWND form) : guard_(guard), form
 ClickGuard::Running::~Running() {
     guard_.running_ = false;
     if (guard_.closeRequested_) PostMessageA(form_, WM_CLOSE, 0, 0);
-}
-
-void ClickGuard::ReportEscaped() noexcept {
-    Application::ReportEscaped();
 }
 
 bool ClickGuard::DeferClose() {

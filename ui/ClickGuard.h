@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "ui/Window.h"
+
 namespace ui {
 
 class ClickGuard {
@@ -20,7 +22,7 @@ class ClickGuard {
         try {
             handler();
         } catch (...) {
-            ReportEscaped();
+            ReportCurrentException();
         }
     }
 
@@ -41,8 +43,6 @@ class ClickGuard {
         ClickGuard& guard_;
         HWND form_;
     };
-    static void ReportEscaped() noexcept;
-
     bool running_ = false;
     bool closeRequested_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
+#include "win/WindowText.h"
 
 namespace ui {
 namespace {
@@ -58,9 +59,7 @@ HWND CreateControl(HWND parent, const ControlRow& row) {
 }
 
 int TextWidth(HWND label, HFONT font) {
-    int length = GetWindowTextLengthA(label);
-    std::string text(length + 1, '\0');
-    text.resize(GetWindowTextA(label, text.data(), length + 1));
+    std::string text = win::WindowText(label);
     win::WindowDc dc(label);
     win::SelectedObject selected(dc.get(), font);
     RECT r{0, 0, 0, 0};

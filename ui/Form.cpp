@@ -5,33 +5,21 @@
 #include <numeric>
 #include <stdexcept>
 
-#include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/FormColours.h"
-#include "ui/ModalLoop.h"
+#include "ui/MessageLoop.h"
 #include "ui/ModalScope.h"
 #include "win/Dpi.h"
+#include "win/WindowText.h"
 
 namespace ui {
-namespace {
-
-HFONT CreateFormFont(const FormFont& font, int weight, UINT dpi) {
-    return CreateFontA(-win::ScaleToDpi(font.height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                       font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, font.face);
-}
-
-}  // namespace
 
 Form::Form(const FormLayout& layout, const ControlRow* controls, std::size_t count)
     : controls_(controls),
       count_(count),
-      fontSpec_(layout.font),
-      geometry_(layout, controls, count) {
-    const Application& app = Application::Current();
+      geometry_(layout, controls, count),
+      look_(layout.font, layout.icon) {
     WindowClass windowClass{layout.className};
-    windowClass.icon = app.Icon();
-    windowClass.smallIcon = app.SmallIcon();
     windowClass.cursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     // Made hidden and sized once its DPI is known: the DPI is that of the monitor it is on.
@@ -49,6 +37,10 @@ Form::~Form() {
 
 Form* Form::FromHandle(HWND hwnd) noexcept {
     return dynamic_cast<Form*>(Window::FromHandle(hwnd));
+}
+
+bool Form::TakesDialogKeys(HWND hwnd) {
+    return FromHandle(hwnd) != nullptr;
 }
 
 std::size_t Form::RowIndex(int id) const {
@@ -72,36 +64,9 @@ void Form::CreateControls() {
 
 void Form::ScaleTo(UINT dpi) {
     dpi_ = dpi;
-    HWND hwnd = Handle();
-    // What the controls use is replaced only once they use its successor.
-    win::UniqueHfont font(CreateFormFont(fontSpec_, FW_NORMAL, dpi));
-    win::UniqueHfont boldFont(CreateFormFont(fontSpec_, FW_BOLD, dpi));
-    std::vector<win::UniqueHimagelist> glyphs;
-    HINSTANCE instance = Application::Current().Instance();
-    for (std::size_t i = 0; i < count_; ++i) {
-        const ControlRow& row = controls_[i];
-        HWND control = Control(row.id);
-        HFONT controlFont = (row.flags & kBold) ? boldFont.get() : font.get();
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
-        if (row.glyph) glyphs.push_back(SetButtonGlyph(control, instance, row.glyph, dpi));
-    }
-    font_ = std::move(font);
-    boldFont_ = std::move(boldFont);
-    glyphs_ = std::move(glyphs);
+    look_.ApplyTo(Handle(), controls_, count_, dpi);
     for (std::size_t i = 0; i < count_; ++i) PlaceControl(i);
-
-    // No icon of its own: the program's icon stands in the title bar and on the taskbar.
-    const char* iconName = Application::Current().IconName();
-    win::UniqueHicon big =
-        LoadIconResource(instance, iconName, win::SystemMetricForDpi(SM_CXICON, dpi));
-    win::UniqueHicon small =
-        LoadIconResource(instance, iconName, win::SystemMetricForDpi(SM_CXSMICON, dpi));
-    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
-    bigIcon_ = std::move(big);
-    smallIcon_ = std::move(small);
-    for (ShownPicture& shown : pictures_) ShowPicture(shown);
-    InvalidateRect(hwnd, nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Form::PlaceControl(std::size_t row) {
@@ -113,10 +78,7 @@ void Form::PlaceControl(std::size_t row) {
     HWND hwnd = Control(control.id);
     // The layout's width fits the text in the form's font; a font that stands in for it on
     // this system, or its size at this DPI, may need more.
-    if (control.flags & kAutoSize) {
-        HFONT font = (control.flags & kBold) ? boldFont_.get() : font_.get();
-        width = std::max(width, TextWidth(hwnd, font));
-    }
+    if (control.flags & kAutoSize) width = std::max(width, TextWidth(hwnd, look_.FontOf(control)));
     SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -136,7 +98,7 @@ void Form::PrepareToShow() {
     try {
         OnShow();
     } catch (...) {
-        Application::ReportEscaped();
+        ReportCurrentException();
     }
     HWND hwnd = Handle();
     RECT r;
@@ -169,7 +131,7 @@ void Form::ShowModal() {
     modalDone_ = false;
     ShowWindow(hwnd, SW_SHOW);
     SetForegroundWindow(hwnd);
-    RunModalLoop(hwnd, modalDone_);
+    PumpMessages(&Form::TakesDialogKeys, &modalDone_);
     modal_ = false;
     Hide();
 }
@@ -183,10 +145,6 @@ void Form::Close() {
     }
 }
 
-void Form::Release() {
-    Application::Current().ReleaseForm(this);
-}
-
 void Form::SetCaption(const std::string& caption) {
     SetWindowTextA(Handle(), caption.c_str());
 }
@@ -198,11 +156,7 @@ void Form::SetClientSize(int width, int height) {
 }
 
 std::string Form::ControlText(int id) const {
-    HWND control = Control(id);
-    int length = GetWindowTextLengthA(control);
-    std::string text(length + 1, '\0');
-    text.resize(GetWindowTextA(control, text.data(), length + 1));
-    return text;
+    return win::WindowText(Control(id));
 }
 
 void Form::SetControlText(int id, const std::string& text) {
@@ -219,17 +173,7 @@ void Form::SetControlEnabled(int id, bool enabled) {
 }
 
 void Form::SetControlPicture(int id, const Picture& picture) {
-    auto shown = std::find_if(pictures_.begin(), pictures_.end(),
-                              [id](const ShownPicture& p) { return p.id == id; });
-    if (shown == pictures_.end()) shown = pictures_.insert(shown, ShownPicture{id, {}, {}});
-    shown->picture = picture;
-    ShowPicture(*shown);
-}
-
-void Form::ShowPicture(ShownPicture& shown) {
-    win::UniqueHicon icon = shown.picture.ForDpi(dpi_);
-    SendMessageA(Control(shown.id), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
-    shown.icon = std::move(icon);
+    look_.SetPicture(Handle(), id, picture, dpi_);
 }
 
 void Form::MoveControl(int id, int left, int top) {
@@ -289,11 +233,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             // form closes.
             if (clicks_.DeferClose()) return 0;
             break;
-        case WM_DESTROY: {
-            const Application* app = Application::Find();
-            if (app && app->MainForm() == this) PostQuitMessage(0);
+        case WM_DESTROY:
+            if (endsMessageLoop_) PostQuitMessage(0);
             return 0;
-        }
     }
     return Window::HandleMessage(msg, wParam, lParam);
 }

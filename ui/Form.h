@@ -9,15 +9,14 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 #include "ui/ClickGuard.h"
 #include "ui/FormGeometry.h"
 #include "ui/FormKeyboard.h"
+#include "ui/FormLook.h"
 #include "ui/Layout.h"
 #include "ui/Picture.h"
 #include "ui/Window.h"
-#include "win/UniqueHandle.h"
 
 namespace ui {
 
@@ -27,6 +26,8 @@ class Form : public Window {
 
     // The form whose window this is, or nullptr for any other window.
     static Form* FromHandle(HWND hwnd) noexcept;
+    // Forms take the keys of a dialog: Tab, Enter, Escape, access keys.
+    static bool TakesDialogKeys(HWND hwnd);
 
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
 
@@ -37,8 +38,8 @@ class Form : public Window {
     void ShowModal();
     // Closes the form once the current message has been handled (a modal one just ends).
     void Close();
-    // Has the application destroy the form once the queued messages are handled.
-    void Release();
+    // The thread's message loop ends when the window is destroyed: the main form's rule.
+    void EndMessageLoopOnDestroy() { endsMessageLoop_ = true; }
 
     // Whether the form was asked to close while one of its click handlers was running: the
     // handler stops at its next step, and the form closes once the handler has returned.
@@ -75,35 +76,22 @@ class Form : public Window {
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    // What an image control shows, and the icon it shows at the form's DPI.
-    struct ShownPicture {
-        int id;
-        Picture picture;
-        win::UniqueHicon icon;
-    };
-
     std::size_t RowIndex(int id) const;
     void CreateControls();
     // Fonts, glyphs, icons and every control's place for the DPI.
     void ScaleTo(UINT dpi);
     void PlaceControl(std::size_t row);
     void FitWindowToClient();
-    void ShowPicture(ShownPicture& shown);
     void PrepareToShow();
 
     const ControlRow* controls_;
     std::size_t count_;
-    FormFont fontSpec_;
     FormGeometry geometry_;
+    FormLook look_;
     FormKeyboard keyboard_;
     ClickGuard clicks_;
     UINT dpi_ = 0;
-    win::UniqueHfont font_;
-    win::UniqueHfont boldFont_;
-    win::UniqueHicon bigIcon_;
-    win::UniqueHicon smallIcon_;
-    std::vector<win::UniqueHimagelist> glyphs_;
-    std::vector<ShownPicture> pictures_;
+    bool endsMessageLoop_ = false;
     bool modal_ = false;
     bool modalDone_ = false;
 };

@@ -52,7 +52,8 @@ struct FormFont {
     BYTE charset;
 };
 
-// The form itself: its window class, caption, client size, styles and font.
+// The form itself: its window class, caption, client size, styles, font, and the icon
+// resource that stands in its title bar and on the taskbar (or nullptr for none).
 struct FormLayout {
     const char* className;
     const char* caption;
@@ -60,6 +61,7 @@ struct FormLayout {
     DWORD style;
     DWORD exStyle;
     FormFont font;
+    const char* icon;
 };
 
 }  // namespace ui

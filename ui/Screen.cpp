@@ -5,8 +5,8 @@
 
 namespace ui {
 
-void SetScreenCursor(ScreenCursor cursor) {
-    SetCursor(LoadCursor(nullptr, cursor == ScreenCursor::HourGlass ? IDC_WAIT : IDC_ARROW));
+void ShowDefaultCursor() {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 
 }  // namespace ui

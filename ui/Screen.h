@@ -3,10 +3,7 @@
 
 namespace ui {
 
-enum class ScreenCursor { Default = 0, HourGlass = -11 };
-
-// Shows this cursor now; the program asks only for the default one, before a message box, so
-// that no busy cursor stays over it.
-void SetScreenCursor(ScreenCursor cursor);
+// Shows the default arrow now, so that no busy cursor stays over a message box.
+void ShowDefaultCursor();
 
 }  // namespace ui

@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/Application.h"
-
 namespace ui {
 namespace {
+
+ErrorSink gErrorSink = nullptr;
 
 void Register(const WindowClass& windowClass, HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXA existing{};
@@ -27,6 +27,14 @@ void Register(const WindowClass& windowClass, HINSTANCE instance, WNDPROC proced
 }
 
 }  // namespace
+
+void SetErrorSink(ErrorSink sink) noexcept {
+    gErrorSink = sink;
+}
+
+void ReportCurrentException() noexcept {
+    if (gErrorSink) gErrorSink();
+}
 
 Window* Window::FromHandle(HWND hwnd) noexcept {
     if (!hwnd || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure))
@@ -48,10 +56,14 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    // Made by Create, which passes the object; a window made otherwise with this class has
+    // none and gets the system's handling.
     if (msg == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_.reset(hwnd);
+        if (self) {
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            self->window_.reset(hwnd);
+        }
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -60,7 +72,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     try {
         result = self->HandleMessage(msg, wParam, lParam);
     } catch (...) {
-        Application::ReportEscaped();
+        ReportCurrentException();
     }
     if (msg == WM_NCDESTROY) {
         // The window is gone: the object must not destroy it again.

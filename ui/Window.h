@@ -8,6 +8,15 @@
 
 namespace ui {
 
+// Where the window layer sends an exception that must not cross into the system: the
+// program's standard error box. It is called inside the catch block, so it can rethrow to see
+// what it has.
+using ErrorSink = void (*)() noexcept;
+// Installs the sink (nullptr: such exceptions are dropped).
+void SetErrorSink(ErrorSink sink) noexcept;
+// Hands the exception being handled to the sink; inside a catch block only.
+void ReportCurrentException() noexcept;
+
 // What a window class gives every window of it; the procedure is always Window's own.
 struct WindowClass {
     const char* name;

@@ -7,8 +7,9 @@
 
 namespace win {
 
-// The window's class name, as GetClassNameA gives it ("" for no window).
-std::string WindowClassName(HWND hwnd);
+// The class of the system's dialogs: message boxes and the common dialogs.
+inline constexpr char kDialogClass[] = "#32770";
+
 // Whether the window is of this class; class names are compared without case, as the system
 // compares them.
 bool IsWindowClass(HWND hwnd, const char* className);

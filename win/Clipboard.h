@@ -1,7 +1,12 @@
-// Scoped guards for the clipboard: an open session and a locked global memory block.
+// The clipboard: scoped guards for an open session and a locked global memory block, and the
+// handing over of data.
 #pragma once
 
 #include <windows.h>
+
+#include <cstddef>
+
+#include "win/UniqueHandle.h"
 
 namespace win {
 
@@ -40,5 +45,16 @@ class GlobalLockGuard {
     HGLOBAL block_;
     void* data_;
 };
+
+using GlobalAllocFn = HGLOBAL(WINAPI*)(UINT flags, SIZE_T bytes);
+using SetClipboardDataFn = HANDLE(WINAPI*)(UINT format, HANDLE data);
+
+// A movable, shareable memory block holding a copy of the bytes; empty when it cannot be had.
+UniqueHglobal ClipboardBlock(const void* bytes, std::size_t size,
+                             GlobalAllocFn alloc = &::GlobalAlloc);
+// Hands the block to the open clipboard as this format; the clipboard owns it from then on.
+// False, and the block freed, when the clipboard does not take it.
+bool PlaceOnClipboard(UINT format, UniqueHglobal block,
+                      SetClipboardDataFn set = &::SetClipboardData);
 
 }  // namespace win

@@ -1,0 +1,53 @@
+// Finds a window of a running Quorvin.exe for the screenshot script and prints where it is on
+// the screen, as "left top width height":
+//   FindQuorvinWindow.exe main     the main window
+//   FindQuorvinWindow.exe about    the About dialog, opened with the main window's button
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "resources/WindowNames.h"
+#include "support/Driver.h"
+
+namespace {
+
+// A visible top-level window of this class and caption, waited for.
+HWND WaitForVisible(const char* className, const char* caption) {
+    HWND window = nullptr;
+    support::WaitUntil([&] {
+        window = FindWindowA(className, caption);
+        return window && IsWindowVisible(window);
+    });
+    return window;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string which = argc == 2 ? argv[1] : "";
+    if (which != "main" && which != "about") {
+        std::fprintf(stderr, "usage: FindQuorvinWindow main|about\n");
+        return 2;
+    }
+    HWND window = WaitForVisible(kMainWindowClass, kMainWindowCaption);
+    if (window && which == "about") {
+        // The window may still be building its controls when it is first found.
+        HWND button = nullptr;
+        support::WaitUntil([&] {
+            button = support::FindChild(window, "Button", kAboutButtonCaption);
+            return button && IsWindowVisible(button);
+        });
+        if (button) support::Click(button);
+        window = button ? WaitForVisible(kAboutClass, kAboutCaption) : nullptr;
+    }
+    if (!window) {
+        std::fprintf(stderr, "the window did not appear\n");
+        return 1;
+    }
+    Sleep(1000);  // drawn by then
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}

@@ -1,0 +1,71 @@
+// What a form draws with at its DPI.
+#include "ui/FormLook.h"
+
+#include <algorithm>
+
+#include "ui/Controls.h"
+#include "win/Dpi.h"
+
+namespace ui {
+namespace {
+
+HFONT CreateFormFont(const FormFont& font, int weight, UINT dpi) {
+    return CreateFontA(-win::ScaleToDpi(font.height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                       font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, font.face);
+}
+
+}  // namespace
+
+void FormLook::ApplyTo(HWND form, const ControlRow* rows, std::size_t count, UINT dpi) {
+    win::UniqueHfont regular(CreateFormFont(font_, FW_NORMAL, dpi));
+    win::UniqueHfont bold(CreateFormFont(font_, FW_BOLD, dpi));
+    std::vector<win::UniqueHimagelist> glyphs;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (std::size_t i = 0; i < count; ++i) {
+        const ControlRow& row = rows[i];
+        HWND control = GetDlgItem(form, row.id);
+        HFONT font = (row.flags & kBold) ? bold.get() : regular.get();
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (row.glyph) glyphs.push_back(SetButtonGlyph(control, instance, row.glyph, dpi));
+    }
+    regular_ = std::move(regular);
+    bold_ = std::move(bold);
+    glyphs_ = std::move(glyphs);
+    ApplyIcons(form, dpi);
+    for (ShownPicture& shown : pictures_) Show(form, shown, dpi);
+}
+
+HFONT FormLook::FontOf(const ControlRow& row) const {
+    return (row.flags & kBold) ? bold_.get() : regular_.get();
+}
+
+void FormLook::SetPicture(HWND form, int id, const Picture& picture, UINT dpi) {
+    auto shown = std::find_if(pictures_.begin(), pictures_.end(),
+                              [id](const ShownPicture& p) { return p.id == id; });
+    if (shown == pictures_.end()) shown = pictures_.insert(shown, ShownPicture{id, {}, {}});
+    shown->picture = picture;
+    Show(form, *shown, dpi);
+}
+
+void FormLook::Show(HWND form, ShownPicture& shown, UINT dpi) {
+    win::UniqueHicon icon = shown.picture.ForDpi(dpi);
+    SendMessageA(GetDlgItem(form, shown.id), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    shown.icon = std::move(icon);
+}
+
+// The icon stands in the title bar and on the taskbar at the sizes the DPI asks for.
+void FormLook::ApplyIcons(HWND form, UINT dpi) {
+    if (!iconName_) return;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    win::UniqueHicon big =
+        LoadIconResource(instance, iconName_, win::SystemMetricForDpi(SM_CXICON, dpi));
+    win::UniqueHicon small =
+        LoadIconResource(instance, iconName_, win::SystemMetricForDpi(SM_CXSMICON, dpi));
+    SendMessageA(form, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageA(form, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+}
+
+}  // namespace ui
