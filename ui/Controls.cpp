@@ -79,8 +79,7 @@ std::string GlyphResourceName(const char* base, int scale) {
     return scale == 100 ? std::string(base) : std::string(base) + "_" + std::to_string(scale);
 }
 
-win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource,
-                                     UINT dpi) {
+win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT dpi) {
     std::string name = GlyphResourceName(resource, GlyphScaleFor(dpi));
     win::UniqueHbitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -92,13 +91,15 @@ win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char
         ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
     if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent) < 0)
         throw std::runtime_error("cannot load glyph " + name);
+    return list;
+}
 
+void SetButtonGlyph(HWND button, HIMAGELIST glyph, UINT dpi) {
     BUTTON_IMAGELIST images{};
-    images.himl = list.get();
+    images.himl = glyph;
     images.margin = RECT{win::ScaleToDpi(kGlyphMargin, dpi), 0, 0, 0};
     images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
-    return list;
 }
 
 }  // namespace ui

@@ -21,10 +21,11 @@ int GlyphScaleFor(UINT dpi);
 // The name of a glyph resource's image at one of kGlyphScales.
 std::string GlyphResourceName(const char* base, int scale);
 
-// Puts the glyph drawn for the DPI (the nearest of the glyph's scales) beside a button's
-// caption; magenta pixels are transparent. The button keeps using the list, so the caller
+// The glyph drawn for the DPI (the nearest of the glyph's scales) as an image list; magenta
+// pixels are transparent. Throws when the resource is missing.
+win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT dpi);
+// Puts the glyph beside a button's caption. The button keeps using the list, so the caller
 // keeps it alive until the button is gone or has another.
-win::UniqueHimagelist SetButtonGlyph(HWND button, HINSTANCE instance, const char* resource,
-                                     UINT dpi);
+void SetButtonGlyph(HWND button, HIMAGELIST glyph, UINT dpi);
 
 }  // namespace ui

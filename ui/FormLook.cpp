@@ -18,16 +18,20 @@ HFONT CreateFormFont(const FormFont& font, int weight, UINT dpi) {
 }  // namespace
 
 void FormLook::ApplyTo(HWND form, const ControlRow* rows, std::size_t count, UINT dpi) {
+    // Everything is made before any of it is handed over: a glyph that cannot be loaded leaves
+    // the controls with what they had.
     win::UniqueHfont regular(CreateFormFont(font_, FW_NORMAL, dpi));
     win::UniqueHfont bold(CreateFormFont(font_, FW_BOLD, dpi));
-    std::vector<win::UniqueHimagelist> glyphs;
+    std::vector<win::UniqueHimagelist> glyphs(count);
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (std::size_t i = 0; i < count; ++i)
+        if (rows[i].glyph) glyphs[i] = LoadGlyph(instance, rows[i].glyph, dpi);
     for (std::size_t i = 0; i < count; ++i) {
         const ControlRow& row = rows[i];
         HWND control = GetDlgItem(form, row.id);
         HFONT font = (row.flags & kBold) ? bold.get() : regular.get();
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (row.glyph) glyphs.push_back(SetButtonGlyph(control, instance, row.glyph, dpi));
+        if (glyphs[i]) SetButtonGlyph(control, glyphs[i].get(), dpi);
     }
     regular_ = std::move(regular);
     bold_ = std::move(bold);
