@@ -5,16 +5,23 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash scripts/install-deps.sh
-for preset in win32 win64; do
+. scripts/host-win32.sh
+quorvin_detect_win32
+presets=(win32 win64)
+if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
+  echo "Only the 64-bit figures: $QUORVIN_WIN32_UNAVAILABLE."
+  presets=(win64)
+fi
+for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 for name in ReportBenchmark JobBenchmark; do
-  for preset in win32 win64; do
+  for preset in "${presets[@]}"; do
     bash scripts/wine-run.sh "build/$preset/$name.exe" >"$out/$preset.txt"
   done
   echo "== $name"
-  paste -d'|' "$out/win32.txt" "$out/win64.txt" | column -t -s'|' -o ' | '
+  (cd "$out" && paste -d'|' "${presets[@]/%/.txt}") | column -t -s'|' -o ' | '
 done

@@ -3,6 +3,7 @@
 # Wine's 32-bit half included (the shipped program is 32-bit). Quiet and quick when everything
 # is there.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/host-win32.sh"
 
 packages=(
   cmake make clang-format git
@@ -15,11 +16,12 @@ packages=(
   python3  # writes and checks the release zips
 )
 # Without these the same wine64 cannot start 32-bit programs; the X libraries are what the
-# 64-bit half gets as recommends.
+# 64-bit half gets as recommends. A kernel that cannot run 32-bit programs could not use them.
 packages_i386=(
   wine32 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxrender1
   libxxf86vm1
 )
+quorvin_kernel_runs_32bit || packages_i386=()
 
 # The Japanese UTF-8 locale, so that Wine's ANSI code page is 932 and tools print Japanese.
 locale_ready() { locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; }
@@ -29,19 +31,31 @@ missing=()
 for p in "${packages[@]}"; do
   installed "$p" || missing+=("$p")
 done
+missing_i386=()
 for p in "${packages_i386[@]}"; do
-  installed "$p:i386" || missing+=("$p:i386")
+  installed "$p:i386" || missing_i386+=("$p:i386")
 done
-[ ${#missing[@]} -eq 0 ] && locale_ready && exit 0
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_i386[@]} -eq 0 ] && locale_ready && exit 0
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt_install() {
+  $sudo apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+if [ ${#missing[@]} -gt 0 ] || [ ${#missing_i386[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]} ${missing_i386[*]}"
+  [ ${#missing_i386[@]} -eq 0 ] || dpkg --print-foreign-architectures | grep -qx i386 ||
+    $sudo dpkg --add-architecture i386
+  # A mirror that is half-way through a sync fails one index now and then; the install below
+  # says whether what it needs was there.
+  $sudo apt-get update -qq || echo "apt-get update reported errors; installing from what it has" >&2
+  [ ${#missing[@]} -eq 0 ] || apt_install "${missing[@]}"
+  # Wine's 32-bit half can be missing from a mirror that has the rest: the 64-bit build still
+  # builds and runs, and the test script says which tests that leaves out.
+  if [ ${#missing_i386[@]} -gt 0 ] && ! apt_install "${missing_i386[@]}"; then
+    echo "Could not install ${missing_i386[*]}: 32-bit Windows programs will not run under Wine" >&2
+  fi
 fi
 if ! locale_ready; then
   $sudo sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen

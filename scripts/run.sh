@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the shipped 32-bit Quorvin and starts it under Wine on this
-# display.
+# display; where Wine cannot start 32-bit programs, the 64-bit build instead.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 bash scripts/install-deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j"$(nproc)" >/dev/null
 . scripts/wine-env.sh
+quorvin_detect_win32
+preset=win32
+if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
+  echo "Starting the 64-bit Quorvin instead of the shipped 32-bit one: $QUORVIN_WIN32_UNAVAILABLE." >&2
+  preset=win64
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
 
 if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'TXT'
@@ -22,5 +28,4 @@ fi
 prefix=$root/build/wine-user
 quorvin_make_prefix "$prefix"
 export WINEPREFIX=$prefix
-# The shipped 32-bit program; wine64 starts it with Wine's 32-bit half.
-exec "$WINE64" build/win32/Quorvin.exe
+exec "$WINE64" "build/$preset/Quorvin.exe"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders what a user sees of the shipped 32-bit Quorvin's windows, title bars and Japanese
-# texts included, under a private Xvfb, at a display scale given as a DPI (96 is 100 %):
+# Renders what a user sees of the shipped 32-bit Quorvin's windows (the 64-bit one's where Wine
+# cannot start 32-bit programs), title bars and Japanese texts included, under a private Xvfb,
+# at a display scale given as a DPI (96 is 100 %):
 #   bash scripts/screenshot.sh [main|about] [out.png] [dpi]
 #   (default: main, build/<window>.png, 96)
 set -euo pipefail
@@ -9,12 +10,18 @@ cd "$root"
 which=${1:-main}
 out=${2:-$root/build/$which-window.png}
 dpi=${3:-96}
-build=$root/build/win32
 
 bash scripts/install-deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j"$(nproc)" >/dev/null
 . scripts/wine-env.sh
+quorvin_detect_win32
+preset=win32
+if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
+  echo "Rendering the 64-bit Quorvin instead of the shipped 32-bit one: $QUORVIN_WIN32_UNAVAILABLE." >&2
+  preset=win64
+fi
+build=$root/build/$preset
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
 quorvin_enter_run_prefix "$build" display
 quorvin_set_dpi "$dpi"
 

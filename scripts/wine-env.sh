@@ -2,6 +2,8 @@
 # the throwaway copy of a prefix that one run works in. It leaves the caller's shell options as
 # they are; its callers run with set -euo pipefail.
 
+. "$(dirname "${BASH_SOURCE[0]}")/host-win32.sh"
+
 export WINE64=/usr/lib/wine/wine64
 export WINEARCH=win64
 export WINEDEBUG=-all
@@ -32,9 +34,12 @@ quorvin_configure_prefix() {
 }
 
 # A prefix made before Wine's 32-bit half was installed has no syswow64: 32-bit programs die
-# in it ("could not load kernel32.dll"), and wineboot does not repair it.
+# in it ("could not load kernel32.dll"), and wineboot does not repair it. Where Wine cannot
+# start them anyway, the 64-bit programs need no syswow64.
 quorvin_prefix_ready() {
-  [ -f "$1/.quorvin-ready" ] && [ -d "$1/drive_c/windows/syswow64" ]
+  [ -f "$1/.quorvin-ready" ] || return 1
+  quorvin_detect_win32
+  [ -n "$QUORVIN_WIN32_UNAVAILABLE" ] || [ -d "$1/drive_c/windows/syswow64" ]
 }
 
 # Makes a prefix (once) at the given path; safe to call from parallel runs. Only a prefix that
@@ -51,17 +56,21 @@ quorvin_make_prefix() {
           rm -rf "$tmp"' EXIT
     export TMPDIR=$tmp WINEPREFIX=$prefix.tmp
     mkdir -p "$WINEPREFIX"
-    # Started here with no output attached, so that it holds no caller's pipe open.
-    wineserver -p5 </dev/null >/dev/null 2>&1
-    if ! "$WINE64" wineboot -i </dev/null >/dev/null 2>&1; then
-      echo "wineboot could not make a prefix in $prefix.tmp" >&2
+    # wineboot starts the server itself. A server started before it made, on a host without
+    # 32-bit support, a prefix without a Windows folder for 32-bit programs; with no output of
+    # the caller's attached to wineboot, the server holds no caller's pipe open either.
+    if ! "$WINE64" wineboot -i </dev/null >"$tmp/wineboot.log" 2>&1; then
+      echo "wineboot could not make a prefix in $prefix.tmp:" >&2
+      tail -n 5 "$tmp/wineboot.log" >&2
       exit 1
     fi
     quorvin_configure_prefix "$WINEPREFIX" "$mode"
     wineserver -k </dev/null >/dev/null 2>&1 || true
     wineserver -w </dev/null >/dev/null 2>&1 || true
-    if [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
-      echo "Wine made a prefix without syswow64: is wine32:i386 installed?" >&2
+    quorvin_detect_win32
+    if [ -z "$QUORVIN_WIN32_UNAVAILABLE" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+      echo "Wine made a prefix without syswow64 although this host runs 32-bit programs and wine32:i386 is installed:" >&2
+      tail -n 5 "$tmp/wineboot.log" >&2
       exit 1
     fi
     mv "$prefix.tmp" "$prefix"

@@ -9,6 +9,21 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 exe=$1
 shift
 build=$(cd "$(dirname "$exe")" && pwd)
+
+# A 32-bit program on a host where Wine cannot start one is skipped (exit 77, CTest's skip),
+# with the reason; QUORVIN_REQUIRE_WIN32=1 makes that a failure, for a release check.
+if [ "$(quorvin_pe_machine "$exe")" = 014c ]; then
+  quorvin_detect_win32
+  if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
+    if [ "${QUORVIN_REQUIRE_WIN32:-0}" = 1 ]; then
+      echo "FAILED: QUORVIN_REQUIRE_WIN32=1, but $QUORVIN_WIN32_UNAVAILABLE" >&2
+      exit 1
+    fi
+    echo "skipped: $QUORVIN_WIN32_UNAVAILABLE"
+    exit 77
+  fi
+fi
+
 if [ "${QUORVIN_NO_DISPLAY:-0}" = 1 ]; then
   quorvin_enter_run_prefix "$build"
 else

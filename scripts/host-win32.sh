@@ -1,0 +1,54 @@
+# Sourced: whether Wine on this host can start 32-bit Windows programs such as the shipped
+# Quorvin.exe. It needs two things that fail for different reasons: a kernel that runs 32-bit
+# Linux programs (some virtual machines and container hosts run without IA32 emulation) and
+# Wine's 32-bit half, the package wine32:i386.
+
+# Whether the kernel runs a 32-bit x86 Linux program: a 96-byte static ELF that only exits
+# with 42. Without IA32 emulation exec says "Exec format error", whatever is installed.
+quorvin_kernel_runs_32bit() {
+  local probe status
+  probe=$(mktemp "${TMPDIR:-/tmp}/quorvin-ia32.XXXXXX") || return 1
+  printf '%b' \
+    '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' \
+    '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' \
+    '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00' \
+    '\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08' \
+    '\x00\x80\x04\x08\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00' \
+    '\x00\x10\x00\x00\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  status=0
+  "$probe" </dev/null >/dev/null 2>&1 || status=$?
+  rm -f "$probe"
+  [ "$status" -eq 42 ]
+}
+
+# The machine field of a Windows program's PE header: 014c for x86, 8664 for x86-64.
+quorvin_pe_machine() {
+  local header
+  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' '
+}
+
+quorvin_wine32_installed() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+
+# One line on why Wine cannot start 32-bit Windows programs here; nothing when it can.
+# QUORVIN_ASSUME_NO_WIN32=1 acts as on a host without them, so that every host can try that path.
+quorvin_win32_unavailable_reason() {
+  if [ "${QUORVIN_ASSUME_NO_WIN32:-0}" = 1 ]; then
+    echo "QUORVIN_ASSUME_NO_WIN32=1 asks to act as on a host without 32-bit support"
+  elif ! quorvin_kernel_runs_32bit; then
+    echo "this host's kernel cannot run 32-bit programs (no IA32 emulation), so Wine cannot start 32-bit Windows programs"
+  elif ! quorvin_wine32_installed; then
+    echo "wine32:i386 (Wine's 32-bit half) is not installed, so Wine cannot start 32-bit Windows programs"
+  fi
+}
+
+# Detects once per process tree: the answer goes to every script and test started from here.
+quorvin_detect_win32() {
+  if [ -z "${QUORVIN_WIN32_UNAVAILABLE+set}" ]; then
+    QUORVIN_WIN32_UNAVAILABLE=$(quorvin_win32_unavailable_reason)
+    export QUORVIN_WIN32_UNAVAILABLE
+  fi
+}
