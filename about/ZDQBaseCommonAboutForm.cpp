@@ -9,6 +9,7 @@
 #include "resources/FormFont.h"
 #include "resources/ResourceIds.h"
 #include "resources/WindowNames.h"
+#include "win/ShiftJis.h"
 
 namespace {
 
@@ -136,5 +137,5 @@ void T_ZDQBaseCommonAboutForm::btnContactSiteClick() {
 // The address's default action opens it in the user's browser; what the shell makes of it is
 // not examined, and the dialog stays open.
 void T_ZDQBaseCommonAboutForm::OpenAddress(const std::string& address) {
-    ShellExecuteA(Handle(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellExecuteW(Handle(), nullptr, win::FromShiftJis(address).c_str(), nullptr, nullptr, SW_SHOW);
 }

@@ -109,10 +109,10 @@ void TfrmQuorvinMain::OnClick(int id) {
 void TfrmQuorvinMain::acnSaveToFileClickExecute() {
     // The dialog comes first: the registry is read only for a confirmed file name, so a file
     // the user agreed to overwrite stays untouched when the report comes out empty.
-    std::optional<std::string> path = ui::AskSaveFileName(Handle(), kSaveDialog);
+    std::optional<std::wstring> path = ui::AskSaveFileName(Handle(), kSaveDialog);
     // A close asked for while a dialog or box was up ends the work there.
     if (!path || CloseRequested()) return;
-    const std::vector<std::string>& lines = BuildReport();
+    const std::vector<std::wstring>& lines = BuildReport();
     if (lines.empty() || CloseRequested()) return;
     WriteReportFile(*path, ReportText(lines));
     Inform("アプリケーションの一覧をファイルに保存しました");
@@ -125,7 +125,7 @@ void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
     if (BuildReport().empty() || CloseRequested()) return;
     // The registry may have changed while the first build's message was up: an empty second
     // build has nothing to copy either.
-    const std::vector<std::string>& lines = BuildReport();
+    const std::vector<std::wstring>& lines = BuildReport();
     if (lines.empty() || CloseRequested()) return;
     PutTextOnClipboard(ui::Application::Current().Handle(), ReportText(lines));
     Hide();
@@ -141,7 +141,7 @@ void TfrmQuorvinMain::acnExitExecute() {
     Close();
 }
 
-const std::vector<std::string>& TfrmQuorvinMain::BuildReport() {
+const std::vector<std::wstring>& TfrmQuorvinMain::BuildReport() {
     InstalledApplicationsReport report = BuildInstalledApplicationsReport();
     FReportLines = std::move(report.lines);
     // The plain message dialog: no icon, an OK button, the application title.

@@ -30,9 +30,9 @@ class TfrmQuorvinMain : public ui::Form {
     std::unique_ptr<TCAboutForm> cmpAboutForm;
     // Rebuilds the report from the registry and shows the error that stopped the build, if
     // one did; an empty list means there is nothing to output.
-    const std::vector<std::string>& BuildReport();
+    const std::vector<std::wstring>& BuildReport();
 
     // The lines of the latest build, which BuildReport hands to its caller: one entry per
-    // line, in build order, never sorted.
-    std::vector<std::string> FReportLines;
+    // line, in build order, never sorted; UTF-16, as the names are in the registry.
+    std::vector<std::wstring> FReportLines;
 };

@@ -1,10 +1,10 @@
 // Read-only access to one registry key at a time below a root key.
 #include "app/RegistryAccessor.h"
 
-#include <cstring>
 #include <stdexcept>
 
 #include "lib/SysText.h"
+#include "win/ShiftJis.h"
 
 namespace {
 
@@ -93,29 +93,30 @@ std::vector<std::wstring> RegistryAccessor::SubKeyNames() const {
     return names;
 }
 
-std::string_view RegistryAccessor::ReadString(const std::string& name) {
+std::wstring_view RegistryAccessor::ReadString(const wchar_t* name) {
     HKEY key = current_.get();
     DWORD type = 0;
-    DWORD size = static_cast<DWORD>(buffer_.size());
-    LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(buffer_.data()), &size);
+    DWORD size = static_cast<DWORD>(buffer_.size() * sizeof(wchar_t));
+    LONG status =
+        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer_.data()), &size);
     if (status == ERROR_MORE_DATA) {
         // The value exists and needs this many bytes: read it again into a buffer that size.
-        buffer_.resize(size);
-        status = RegQueryValueExA(key, name.c_str(), nullptr, &type,
+        buffer_.resize(size / sizeof(wchar_t) + 1);
+        size = static_cast<DWORD>(buffer_.size() * sizeof(wchar_t));
+        status = RegQueryValueExW(key, name, nullptr, &type,
                                   reinterpret_cast<BYTE*>(buffer_.data()), &size);
         if (status != ERROR_SUCCESS)
-            throw std::runtime_error(lib::FormatText("'%s' の取得に失敗しました", {name}));
+            throw std::runtime_error(
+                lib::FormatText("'%s' の取得に失敗しました", {win::ToShiftJis(name)}));
     } else if (status != ERROR_SUCCESS) {
         return {};  // no such value
     }
     // An empty value is no text, whatever its type.
     if (size == 0) return {};
     if (type != REG_SZ && type != REG_EXPAND_SZ)
-        throw std::runtime_error(lib::FormatText("'%s' のデータ型が不正です", {name}));
+        throw std::runtime_error(
+            lib::FormatText("'%s' のデータ型が不正です", {win::ToShiftJis(name)}));
 
-    std::size_t length = size < buffer_.size() ? size : buffer_.size();
-    const void* nul = std::memchr(buffer_.data(), '\0', length);
-    if (nul) length = static_cast<const char*>(nul) - buffer_.data();
-    return std::string_view(buffer_.data(), length);
+    std::wstring_view text(buffer_.data(), size / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
 }

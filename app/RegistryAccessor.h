@@ -37,12 +37,13 @@ class RegistryAccessor {
     // cannot be counted.
     std::vector<std::wstring> SubKeyNames() const;
 
-    // A text value of the current key, up to its first NUL: "" when the value is missing or
-    // empty. Throws when the value cannot be read after its size was known, or is neither
-    // REG_SZ nor REG_EXPAND_SZ. REG_EXPAND_SZ text comes as stored, references unexpanded.
+    // A text value of the current key in UTF-16, as stored, up to its first NUL: "" when the
+    // value is missing or empty. Throws when the value cannot be read after its size was known,
+    // or is neither REG_SZ nor REG_EXPAND_SZ. REG_EXPAND_SZ text comes as stored, references
+    // unexpanded; a last odd byte is no character and is dropped, as the ANSI read drops it.
     // One read into a buffer that the accessor keeps, a second only for a value larger than
     // the buffer; the text lives in that buffer until the next read.
-    std::string_view ReadString(const std::string& name);
+    std::wstring_view ReadString(const wchar_t* name);
 
   private:
     template <typename Open>
@@ -51,5 +52,5 @@ class RegistryAccessor {
     HKEY root_;
     REGSAM view_;
     win::UniqueHkey current_;
-    std::vector<char> buffer_ = std::vector<char>(512);
+    std::vector<wchar_t> buffer_ = std::vector<wchar_t>(256);
 };

@@ -9,18 +9,20 @@
 #include "app/RegistryAccessor.h"
 #include "lib/SysText.h"
 #include "lib/ZDQFunctions.h"
+#include "win/ShiftJis.h"
 
 namespace {
 
 constexpr char kUninstallKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-constexpr char kDisplayName[] = "DisplayName";
+constexpr wchar_t kDisplayName[] = L"DisplayName";
 
-void AppendHeader(std::vector<std::string>& lines) {
-    lines.push_back("【コンピュータ情報】");
-    lines.push_back("コンピュータ名: " + GetLocalComputerName());
-    lines.push_back("ログオンユーザ: " + GetLogonUserName());
-    lines.push_back("");
-    lines.push_back("【インストールされているアプリケーションの一覧】");
+// The header's texts are the program's Shift-JIS; the names come in UTF-16 from the system.
+void AppendHeader(std::vector<std::wstring>& lines) {
+    lines.push_back(win::FromShiftJis("【コンピュータ情報】"));
+    lines.push_back(win::FromShiftJis("コンピュータ名: ") + GetLocalComputerNameW());
+    lines.push_back(win::FromShiftJis("ログオンユーザ: ") + GetLogonUserNameW());
+    lines.push_back(std::wstring());
+    lines.push_back(win::FromShiftJis("【インストールされているアプリケーションの一覧】"));
 }
 
 // Where uninstall keys live: the machine's, in every registry view the program's own first,
@@ -42,7 +44,7 @@ std::vector<UninstallPlace> UninstallPlaces() {
 
 InstalledApplicationsReport BuildInstalledApplicationsReport() {
     InstalledApplicationsReport report;
-    std::vector<std::string>& lines = report.lines;
+    std::vector<std::wstring>& lines = report.lines;
     try {
         // The uninstall key of every place that has one, with its subkeys' names.
         struct Listing {
@@ -70,7 +72,7 @@ InstalledApplicationsReport BuildInstalledApplicationsReport() {
             RegistryAccessor entries(listing.uninstall.CurrentKey());
             for (const std::wstring& subKey : listing.subKeys) {
                 if (!entries.OpenSubKeyReadOnly(subKey)) continue;
-                std::string name = lib::Trim(entries.ReadString(kDisplayName));
+                std::wstring name = lib::Trim(entries.ReadString(kDisplayName));
                 if (!name.empty()) lines.push_back(std::move(name));
             }
         }

@@ -8,8 +8,9 @@
 #include <vector>
 
 struct InstalledApplicationsReport {
-    // One entry per line, in build order, never sorted.
-    std::vector<std::string> lines;
+    // One entry per line, in build order, never sorted; in UTF-16, each name exactly as the
+    // registry holds it. Its Shift-JIS form is made where the report is written out.
+    std::vector<std::wstring> lines;
     // The message of the error that stopped the build, if one did; the lines built so far
     // stay.
     std::optional<std::string> error;

@@ -5,16 +5,17 @@
 #include "lib/System.h"
 #include "win/Clipboard.h"
 #include "win/ErrorText.h"
+#include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
 namespace {
 
 // The path as the error names it: in full, or as given when the system cannot complete it.
-std::string FullPath(const std::string& path) {
-    DWORD room = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+std::wstring FullPath(const std::wstring& path) {
+    DWORD room = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (room == 0) return path;
-    std::string full(room, '\0');
-    DWORD length = GetFullPathNameA(path.c_str(), room, full.data(), nullptr);
+    std::wstring full(room, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), room, full.data(), nullptr);
     if (length == 0 || length >= room) return path;
     full.resize(length);
     return full;
@@ -22,24 +23,27 @@ std::string FullPath(const std::string& path) {
 
 }  // namespace
 
-std::string ReportText(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+std::wstring ReportText(const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (const std::wstring& line : lines) text.append(line).append(L"\r\n");
     return text;
 }
 
-void WriteReportFile(const std::string& path, const std::string& text) {
-    win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+void WriteReportFile(const std::wstring& path, const std::wstring& text) {
+    // By its UTF-16 name: a folder named outside code page 932 has no Shift-JIS form.
+    win::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         DWORD error = GetLastError();
-        throw lib::Exception(lib::FormatText("ファイル \"%s\". %s を作成できません",
-                                             {FullPath(path), win::SystemErrorText(error)}));
+        throw lib::Exception(
+            lib::FormatText("ファイル \"%s\". %s を作成できません",
+                            {win::ToShiftJis(FullPath(path)), win::SystemErrorText(error)}));
     }
+    std::string bytes = win::ToShiftJis(text);
     DWORD written = 0;
     // A write that returns success but falls short (a full disk, a size limit) loses data too.
-    if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-        written != text.size())
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size())
         throw lib::Exception("ストリームへの書き込みエラー");
 }
 
@@ -55,9 +59,8 @@ namespace {
 constexpr int kOpenTries = 11;
 constexpr DWORD kOpenRetryMs = 100;
 
-// The report is Shift-JIS whatever the keyboard layout: without a locale of its own, Windows
-// would convert it for Unicode readers with the code page of the input language.
-constexpr UINT kReportCodePage = 932;
+// The CF_TEXT is Shift-JIS whatever the keyboard layout: without a locale of its own, Windows
+// would convert it for readers of other formats with the code page of the input language.
 constexpr LCID kReportLocale = 0x0411;
 
 // Hands a copy of the bytes to the open clipboard as this format; false when it is refused.
@@ -66,24 +69,18 @@ bool Place(UINT format, const void* bytes, std::size_t size, const ClipboardCall
                                  calls.setClipboardData);
 }
 
-// The same text for Unicode readers, and the locale its bytes are in. A reader gets the text
-// either way, since Windows converts CF_TEXT itself; these only make the conversion right, so
-// a refusal is not an error.
-void PlaceUnicodeForms(const std::string& text, const ClipboardCalls& calls) {
-    int length = MultiByteToWideChar(kReportCodePage, 0, text.c_str(),
-                                     static_cast<int>(text.size() + 1), nullptr, 0);
-    if (length > 0) {
-        std::wstring wide(length, L'\0');
-        MultiByteToWideChar(kReportCodePage, 0, text.c_str(), static_cast<int>(text.size() + 1),
-                            wide.data(), length);
-        Place(CF_UNICODETEXT, wide.data(), length * sizeof(wchar_t), calls);
-    }
+// The text itself for Unicode readers, every name as the registry holds it, and the locale of
+// the CF_TEXT. A reader gets a text either way, since Windows converts CF_TEXT itself; so a
+// refusal is not an error.
+void PlaceUnicodeForms(const std::wstring& text, const ClipboardCalls& calls) {
+    Place(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t), calls);
     Place(CF_LOCALE, &kReportLocale, sizeof kReportLocale, calls);
 }
 
 }  // namespace
 
-void PutTextOnClipboard(HWND owner, const std::string& text, const ClipboardCalls& calls) {
+void PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCalls& calls) {
+    std::string bytes = win::ToShiftJis(text);
     win::ClipboardSession clipboard(owner);
     for (int tries = 1; !clipboard.Opened() && tries < kOpenTries; ++tries) {
         Sleep(kOpenRetryMs);
@@ -92,7 +89,7 @@ void PutTextOnClipboard(HWND owner, const std::string& text, const ClipboardCall
     if (!clipboard.Opened()) throw lib::Exception("クリップボードを開くことができません");
 
     win::UniqueHglobal block =
-        win::ClipboardBlock(text.c_str(), text.size() + 1, calls.globalAlloc);
+        win::ClipboardBlock(bytes.c_str(), bytes.size() + 1, calls.globalAlloc);
     if (!block) throw lib::Exception("クリップボードにデータを設定できません");
     EmptyClipboard();
     if (!win::PlaceOnClipboard(CF_TEXT, std::move(block), calls.setClipboardData))

@@ -1,4 +1,5 @@
-// Where a finished report goes: a text file or the clipboard, byte for byte.
+// Where a finished report goes: a text file or the clipboard. Both get it in Shift-JIS, made
+// here and nowhere else; the clipboard also in UTF-16, exactly as the report holds it.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +9,13 @@
 
 #include "win/Clipboard.h"
 
-// Every line followed by CR LF, the last one too; no byte-order mark.
-std::string ReportText(const std::vector<std::string>& lines);
+// Every line followed by CR LF, the last one too.
+std::wstring ReportText(const std::vector<std::wstring>& lines);
 
-// Creates (or empties) the file and writes the whole text in one write. Throws when the file
-// cannot be created, or when the write fails or falls short.
-void WriteReportFile(const std::string& path, const std::string& text);
+// Creates (or empties) the file and writes the whole text as Shift-JIS in one write, without a
+// byte-order mark. Throws when the file cannot be created, or when the write fails or falls
+// short.
+void WriteReportFile(const std::wstring& path, const std::wstring& text);
 
 // The clipboard calls that cannot be made to fail for real; tests put failing ones in.
 struct ClipboardCalls {
@@ -22,11 +24,11 @@ struct ClipboardCalls {
 };
 const ClipboardCalls& SystemClipboardCalls();
 
-// Replaces the clipboard's content with the text and its terminating NUL as CF_TEXT, and the
-// same text as CF_UNICODETEXT converted from Shift-JIS with CF_LOCALE Japanese, so that every
-// reader gets the text those bytes mean whatever the keyboard layout. Waits about a second for
-// a clipboard that another program holds. Throws when the clipboard cannot be opened or does
-// not take the CF_TEXT; nothing is left behind then. The two Unicode helpers are not essential:
-// without them Windows converts CF_TEXT itself.
-void PutTextOnClipboard(HWND owner, const std::string& text,
+// Replaces the clipboard's content with the text as CF_TEXT in Shift-JIS and its terminating
+// NUL, the text itself as CF_UNICODETEXT, and CF_LOCALE Japanese, so that every reader gets the
+// text whatever the keyboard layout, and Unicode readers every name exactly. Waits about a second
+// for a clipboard that another program holds. Throws when the clipboard cannot be opened or does
+// not take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode helpers is no
+// error: Windows then converts CF_TEXT itself, best-fitted names and all.
+void PutTextOnClipboard(HWND owner, const std::wstring& text,
                         const ClipboardCalls& calls = SystemClipboardCalls());

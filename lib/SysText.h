@@ -1,5 +1,5 @@
-// Text helpers that the library and the program build on. Texts are byte
-// strings in the ANSI code page.
+// Text helpers that the library and the program build on. Texts are byte strings in the ANSI
+// code page, or UTF-16 where the program holds text as Windows does.
 #pragma once
 
 #include <initializer_list>
@@ -11,6 +11,9 @@ namespace lib {
 // Removes every leading and trailing byte from 0x00 to 0x20 (controls and the ASCII space).
 // No byte of a double-byte character lies in that range, so no character is split.
 std::string Trim(std::string_view text);
+// The same for UTF-16: code units 0x00 to 0x20. Code page 932 gives no other character a byte
+// in that range, so both trims of one text agree on its Shift-JIS form.
+std::wstring Trim(std::wstring_view text);
 
 // The pattern with each "%s" replaced by the next argument, in one pass: an argument is data,
 // never read for places of its own (a path may hold "%s" itself). A "%s" without an argument

@@ -15,29 +15,45 @@
 namespace {
 
 // The buffer's text up to its first NUL, never past its end.
-std::string TextIn(const char* buffer, std::size_t capacity) {
-    const void* nul = std::memchr(buffer, '\0', capacity);
-    return std::string(buffer, nul ? static_cast<const char*>(nul) - buffer : capacity);
+template <typename Char>
+std::basic_string<Char> TextIn(const Char* buffer, std::size_t capacity) {
+    std::size_t length = 0;
+    while (length < capacity && buffer[length] != Char()) ++length;
+    return std::basic_string<Char>(buffer, length);
 }
 
 }  // namespace
 
-// The library's fixed buffers for the two names: a user name may take one byte less than the
-// buffer holds.
-constexpr DWORD kNameBufferBytes = 256;
-constexpr DWORD kUserNameCapacity = kNameBufferBytes - 1;
+// The library's fixed buffers for the two names, in bytes for the ANSI forms and characters for
+// the UTF-16 ones: a user name may take one less than the buffer holds.
+constexpr DWORD kNameBufferSize = 256;
+constexpr DWORD kUserNameCapacity = kNameBufferSize - 1;
 
 std::string GetLocalComputerName() {
-    char buffer[kNameBufferBytes];
+    char buffer[kNameBufferSize];
     DWORD size = sizeof buffer;
     if (!GetComputerNameA(buffer, &size)) return std::string();
     return TextIn(buffer, sizeof buffer);
 }
 
 std::string GetLogonUserName() {
-    std::vector<char> buffer(kNameBufferBytes);
+    std::vector<char> buffer(kNameBufferSize);
     DWORD size = kUserNameCapacity;
     if (!GetUserNameA(buffer.data(), &size)) return std::string();
+    return TextIn(buffer.data(), buffer.size());
+}
+
+std::wstring GetLocalComputerNameW() {
+    wchar_t buffer[kNameBufferSize];
+    DWORD size = kNameBufferSize;
+    if (!GetComputerNameW(buffer, &size)) return std::wstring();
+    return TextIn(buffer, kNameBufferSize);
+}
+
+std::wstring GetLogonUserNameW() {
+    std::vector<wchar_t> buffer(kNameBufferSize);
+    DWORD size = kUserNameCapacity;
+    if (!GetUserNameW(buffer.data(), &size)) return std::wstring();
     return TextIn(buffer.data(), buffer.size());
 }
 

@@ -19,6 +19,10 @@ class TObject;
 std::string GetLocalComputerName();
 // The logged-on user's name, or "" when it cannot be had (a name needing over 255 bytes).
 std::string GetLogonUserName();
+// The same two names in UTF-16, exactly as the system holds them, whatever the ANSI code page
+// can express; with the same buffers, counted in characters.
+std::wstring GetLocalComputerNameW();
+std::wstring GetLogonUserNameW();
 
 // ---- Version records
 

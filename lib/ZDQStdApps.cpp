@@ -8,6 +8,7 @@
 #include "lib/ZDQGlobalVars.h"
 #include "lib/ZDQTimer.h"
 #include "ui/Application.h"
+#include "win/ShiftJis.h"
 #include "win/WindowClass.h"
 
 namespace {
@@ -69,7 +70,7 @@ void TCMPObject_StdApps::TimerTick(lib::TObject*) {
         char countdown[64];
         std::snprintf(countdown, sizeof countdown, " - あと %d 秒で閉じます",
                       TimeoutSec - static_cast<int>(TickCount));
-        SetWindowTextA(DialogWnd, (Caption + countdown).c_str());
+        SetWindowTextW(DialogWnd, win::FromShiftJis(Caption + countdown).c_str());
     }
 }
 

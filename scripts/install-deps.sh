@@ -23,8 +23,15 @@ packages_i386=(
 )
 quorvin_kernel_runs_32bit || packages_i386=()
 
-# The Japanese UTF-8 locale, so that Wine's ANSI code page is 932 and tools print Japanese.
-locale_ready() { locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; }
+# The Japanese UTF-8 locale, so that Wine's ANSI code page is 932 and tools print Japanese;
+# the English one for the tests of an English Windows (code page 1252).
+locales=(ja_JP en_US)
+locale_ready() {
+  local l
+  for l in "${locales[@]}"; do
+    locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8\$" || return 1
+  done
+}
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 missing=()
@@ -58,7 +65,9 @@ if [ ${#missing[@]} -gt 0 ] || [ ${#missing_i386[@]} -gt 0 ]; then
   fi
 fi
 if ! locale_ready; then
-  $sudo sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  for l in "${locales[@]}"; do
+    $sudo sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  done
   $sudo locale-gen >/dev/null
 fi

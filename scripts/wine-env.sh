@@ -8,8 +8,9 @@ export WINE64=/usr/lib/wine/wine64
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine takes its ANSI code page from the locale: 932 (Shift-JIS) for the program's texts.
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# Wine takes its ANSI code page from the locale: 932 (Shift-JIS), as on a Japanese Windows.
+# QUORVIN_LOCALE=en_US.UTF-8 gives an English Windows (code page 1252) instead.
+export LANG=${QUORVIN_LOCALE:-ja_JP.UTF-8} LC_ALL=${QUORVIN_LOCALE:-ja_JP.UTF-8}
 
 # Settings of a prefix that shows Quorvin as Japanese users see it. With "test" also those
 # that make it quick and quiet under Xvfb, where no window manager runs.

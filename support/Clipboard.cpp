@@ -74,14 +74,6 @@ std::wstring ReadClipboardUnicode() {
     return text.substr(0, text.find(L'\0'));
 }
 
-std::wstring FromShiftJis(const std::string& bytes) {
-    int length =
-        MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-    return wide;
-}
-
 ClipboardHolder::ClipboardHolder() : ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = std::thread([this] { Run(); });
     WaitForSingleObject(ready_.get(), INFINITE);

@@ -14,8 +14,6 @@ namespace support {
 std::string ReadClipboardBlock();
 // The CF_UNICODETEXT text up to its NUL, as a Unicode reader pastes it.
 std::wstring ReadClipboardUnicode();
-// What Shift-JIS bytes mean, as UTF-16.
-std::wstring FromShiftJis(const std::string& bytes);
 
 // A window on a thread of its own that keeps pumping messages, as a clipboard owner must
 // while another program empties the clipboard.

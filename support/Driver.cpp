@@ -6,6 +6,7 @@
 
 #include "win/GdiGuards.h"
 #include "win/ModulePath.h"
+#include "win/ShiftJis.h"
 #include "win/WindowClass.h"
 #include "win/WindowText.h"
 
@@ -76,9 +77,11 @@ void PostKey(HWND window, WORD vk, UINT down, UINT up, LPARAM flags) {
 // poll costs a few calls however many windows there are: the program under test shares the
 // Wine server with this process, and a busy poll would slow it down.
 HWND FindTopLevel(DWORD pid, const std::string& className, const std::string* caption) {
-    const char* title = caption ? caption->c_str() : nullptr;
-    for (HWND w = FindWindowExA(nullptr, nullptr, className.c_str(), title); w;
-         w = FindWindowExA(nullptr, w, className.c_str(), title)) {
+    std::wstring wideClass = win::FromShiftJis(className);
+    std::wstring wideCaption = caption ? win::FromShiftJis(*caption) : std::wstring();
+    const wchar_t* title = caption ? wideCaption.c_str() : nullptr;
+    for (HWND w = FindWindowExW(nullptr, nullptr, wideClass.c_str(), title); w;
+         w = FindWindowExW(nullptr, w, wideClass.c_str(), title)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
         if (owner == pid && IsWindowVisible(w) && (!caption || Text(w) == *caption)) return w;
@@ -222,16 +225,18 @@ std::string FileTypeText(HWND fileDialog) {
     if (index < 0 || length <= 0) return std::string();
     std::vector<wchar_t> wide(length + 1);
     SendMessageW(box, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
-    char text[1024] = {};
-    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text, sizeof text, nullptr, nullptr);
-    return std::string(text, n > 0 ? n - 1 : 0);
+    return win::ToShiftJis(wide.data());
 }
 
 void EnterFileName(HWND fileDialog, const std::string& name) {
+    EnterFileName(fileDialog, win::FromShiftJis(name));
+}
+
+void EnterFileName(HWND fileDialog, const std::wstring& name) {
     // Wine has shown the name box both as a combo box (cmb13) and as an edit box (edt1).
     HWND box = GetDlgItem(fileDialog, 0x47C);
     if (!box || !IsWindowVisible(box)) box = GetDlgItem(fileDialog, 0x480);
-    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     Answer(fileDialog, IDOK);
 }
 
@@ -255,7 +260,7 @@ void Answer(HWND dialog, int id) {
 }
 
 std::string Text(HWND hwnd) {
-    return win::WindowText(hwnd);
+    return win::ToShiftJis(win::WindowText(hwnd));
 }
 
 RECT RectInParent(HWND control) {

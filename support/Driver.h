@@ -49,6 +49,8 @@ HWND WaitForSaveDialog(DWORD pid, DWORD timeoutMs = kWaitMs);
 std::string FileTypeText(HWND fileDialog);
 // Types a name into a file dialog and presses its OK button.
 void EnterFileName(HWND fileDialog, const std::string& name);
+// The same for a name that Shift-JIS cannot hold.
+void EnterFileName(HWND fileDialog, const std::wstring& name);
 // A visible dialog owned by this window, such as a file dialog's overwrite prompt.
 HWND WaitForOwnedDialog(HWND owner, DWORD timeoutMs = kWaitMs);
 
@@ -74,6 +76,8 @@ class Program {
     DWORD pid_ = 0;
 };
 
+// The window's text in Shift-JIS, converted from what it holds in UTF-16 with code page 932,
+// so that it reads the same whatever this process's ANSI code page.
 std::string Text(HWND hwnd);
 // The control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);

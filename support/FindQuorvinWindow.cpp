@@ -9,14 +9,17 @@
 
 #include "resources/WindowNames.h"
 #include "support/Driver.h"
+#include "win/ShiftJis.h"
 
 namespace {
 
-// A visible top-level window of this class and caption, waited for.
+// A visible top-level window of this class and caption, waited for; the caption converted
+// from Shift-JIS explicitly, so that it is found on a Windows of any language.
 HWND WaitForVisible(const char* className, const char* caption) {
+    std::wstring wideClass = win::FromShiftJis(className), wideCaption = win::FromShiftJis(caption);
     HWND window = nullptr;
     support::WaitUntil([&] {
-        window = FindWindowA(className, caption);
+        window = FindWindowW(wideClass.c_str(), wideCaption.c_str());
         return window && IsWindowVisible(window);
     });
     return window;

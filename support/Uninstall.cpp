@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
 namespace support {
@@ -73,6 +74,23 @@ void AddDisplayName(const std::wstring& subKey, const std::string& text,
         throw std::runtime_error("cannot add " + text);
 }
 
+void AddStoredDisplayName(const std::string& subKey, DWORD type, const std::string& stored,
+                          const UninstallPlace& place) {
+    win::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, place);
+    if (RegSetValueExW(key.get(), L"DisplayName", 0, type,
+                       reinterpret_cast<const BYTE*>(stored.data()),
+                       static_cast<DWORD>(stored.size())) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot set DisplayName of " + subKey);
+}
+
+void AddUnicodeDisplayName(const std::string& subKey, const std::wstring& name,
+                           const UninstallPlace& place) {
+    AddStoredDisplayName(subKey, REG_SZ,
+                         std::string(reinterpret_cast<const char*>(name.c_str()),
+                                     (name.size() + 1) * sizeof(wchar_t)),
+                         place);
+}
+
 void AddBareEntry(const std::string& subKey, const UninstallPlace& place) {
     CreateKey(kUninstall + "\\" + subKey, place);
 }
@@ -93,14 +111,15 @@ std::string ReadBackDisplayName(const std::string& subKey, const UninstallPlace&
 }
 
 std::vector<std::string> ExpectedReport(const std::vector<std::string>& names) {
-    char computer[256] = {}, user[256] = {};
-    DWORD size = sizeof computer;
-    GetComputerNameA(computer, &size);
-    size = sizeof user;
-    GetUserNameA(user, &size);
+    // The names in Shift-JIS, whatever this process's ANSI code page.
+    wchar_t computer[256] = {}, user[256] = {};
+    DWORD size = 256;
+    GetComputerNameW(computer, &size);
+    size = 256;
+    GetUserNameW(user, &size);
     std::vector<std::string> lines = {"【コンピュータ情報】",
-                                      std::string("コンピュータ名: ") + computer,
-                                      std::string("ログオンユーザ: ") + user, "",
+                                      "コンピュータ名: " + win::ToShiftJis(computer),
+                                      "ログオンユーザ: " + win::ToShiftJis(user), "",
                                       "【インストールされているアプリケーションの一覧】"};
     lines.insert(lines.end(), names.begin(), names.end());
     return lines;

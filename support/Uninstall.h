@@ -43,6 +43,13 @@ void AddDisplayName(const std::string& subKey, const std::string& text,
 // The same for a subkey named in UTF-16, which the ANSI code page may not be able to hold.
 void AddDisplayName(const std::wstring& subKey, const std::string& text,
                     const UninstallPlace& place = kOwnView);
+// "DisplayName" stored with exactly these bytes, as the W functions store them: UTF-16 for a
+// string type, as installers write it.
+void AddStoredDisplayName(const std::string& subKey, DWORD type, const std::string& stored,
+                          const UninstallPlace& place = kOwnView);
+// A "DisplayName" in UTF-16 with its terminating NUL, as REG_SZ.
+void AddUnicodeDisplayName(const std::string& subKey, const std::wstring& name,
+                           const UninstallPlace& place = kOwnView);
 // A subkey without "DisplayName".
 void AddBareEntry(const std::string& subKey, const UninstallPlace& place = kOwnView);
 // "DisplayName" of a subkey as RegQueryValueExA gives it back, up to its first NUL.

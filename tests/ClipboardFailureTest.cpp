@@ -13,6 +13,7 @@
 #include "lib/System.h"
 #include "support/Clipboard.h"
 #include "win/Clipboard.h"
+#include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
 namespace {
@@ -59,7 +60,7 @@ class ClipboardFailure : public ::testing::Test {
     // Puts the text with the given calls and returns the message of what was raised.
     std::string Failure(const ClipboardCalls& calls) {
         try {
-            PutTextOnClipboard(owner, "report\r\n", calls);
+            PutTextOnClipboard(owner, L"report\r\n", calls);
         } catch (const lib::Exception& e) {
             return e.Message();
         }
@@ -91,7 +92,7 @@ TEST_F(ClipboardFailure, DataTheClipboardRefusesIsFreed) {
 }
 
 TEST_F(ClipboardFailure, TheRealCallsPutTheTextAndItsNul) {
-    PutTextOnClipboard(owner, "report\r\n");
+    PutTextOnClipboard(owner, L"report\r\n");
     EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
 }
 
@@ -103,9 +104,9 @@ TEST_F(ClipboardFailure, PlacesTheTextForUnicodeReadersInJapanese) {
     ClipboardCalls calls = SystemClipboardCalls();
     calls.setClipboardData = RecordData;
     gPlaced.clear();
-    PutTextOnClipboard(owner, text, calls);
+    PutTextOnClipboard(owner, win::FromShiftJis(text), calls);
 
-    std::wstring wide = support::FromShiftJis(text + '\0');
+    std::wstring wide = win::FromShiftJis(text + '\0');
     LCID japanese = 0x0411;
     ASSERT_EQ(gPlaced.size(), 3u);
     EXPECT_EQ(gPlaced[0].first, static_cast<UINT>(CF_TEXT));
@@ -121,7 +122,7 @@ TEST_F(ClipboardFailure, PlacesTheTextForUnicodeReadersInJapanese) {
 TEST_F(ClipboardFailure, RefusedUnicodeFormsLeaveTheTextAndAreNoError) {
     ClipboardCalls calls = SystemClipboardCalls();
     calls.setClipboardData = TextOnly;
-    PutTextOnClipboard(owner, "report\r\n", calls);
+    PutTextOnClipboard(owner, L"report\r\n", calls);
     EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("report\r\n\0", 9));
 }
 

@@ -12,6 +12,7 @@
 #include "support/Uninstall.h"
 #include "tests/OutputFixture.h"
 #include "win/ErrorText.h"
+#include "win/ShiftJis.h"
 #include "win/WindowClass.h"
 
 namespace {
@@ -152,7 +153,7 @@ TEST_F(Output, CopiesTheReportWithItsNulHidesTheWindowAndCloses) {
     ASSERT_GT(block.size(), expected.size());
     EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
     // A Unicode reader gets exactly the text those Shift-JIS bytes mean.
-    EXPECT_EQ(unicode, support::FromShiftJis(expected));
+    EXPECT_EQ(unicode, win::FromShiftJis(expected));
 }
 
 TEST_F(Output, CopiesAPartialReportAfterShowingTheBuildErrorTwice) {

@@ -10,6 +10,7 @@
 #include "app/Report.h"
 #include "lib/ZDQFunctions.h"
 #include "support/Uninstall.h"
+#include "win/ShiftJis.h"
 
 namespace {
 
@@ -35,11 +36,14 @@ class Report : public ::testing::Test {
   protected:
     void SetUp() override { support::ResetUninstallKeys(); }
 
-    // Builds the report and keeps the error that stopped it, if any.
+    // Builds the report and keeps the error that stopped it, if any; the lines in Shift-JIS,
+    // as the file gets them.
     Lines Build() {
         InstalledApplicationsReport report = BuildInstalledApplicationsReport();
         error = report.error;
-        return report.lines;
+        Lines lines;
+        for (const std::wstring& line : report.lines) lines.push_back(win::ToShiftJis(line));
+        return lines;
     }
 
     // The build's error message as a list: none, or the one.

@@ -7,6 +7,7 @@
 #include "ui/MessageLoop.h"
 #include "ui/ModalScope.h"
 #include "ui/Picture.h"
+#include "win/ShiftJis.h"
 
 namespace ui {
 namespace {
@@ -75,7 +76,7 @@ HWND Application::Handle() const {
 
 void Application::SetTitle(const std::string& title) {
     title_ = title;
-    if (window_) SetWindowTextA(window_->Handle(), title_.c_str());
+    if (window_) SetWindowTextW(window_->Handle(), win::FromShiftJis(title_).c_str());
 }
 
 void Application::Adopt(std::unique_ptr<Form> form, bool mayBeMain) {
@@ -100,7 +101,8 @@ void Application::DestroyForms() noexcept {
 
 int Application::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
     ModalScope modal;
-    return ::MessageBoxA(Handle(), text.c_str(), caption.c_str(), flags);
+    return ::MessageBoxW(Handle(), win::FromShiftJis(text).c_str(),
+                         win::FromShiftJis(caption).c_str(), flags);
 }
 
 void Application::ReleaseForm(Form* form) {

@@ -1,12 +1,15 @@
 // Child controls made from layout rows.
 #include "ui/Controls.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
 
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
+#include "win/ShiftJis.h"
 #include "win/WindowText.h"
 
 namespace ui {
@@ -30,14 +33,14 @@ DWORD StyleOf(const ControlRow& row) {
     return style;
 }
 
-const char* ClassOf(ControlKind kind) {
+const wchar_t* ClassOf(ControlKind kind) {
     switch (kind) {
         case ControlKind::Button:
-            return "Button";
+            return WC_BUTTONW;
         case ControlKind::Memo:
-            return "Edit";
+            return WC_EDITW;
         default:
-            return "Static";
+            return WC_STATICW;
     }
 }
 
@@ -50,20 +53,20 @@ constexpr int kGlyphMargin = 4;
 
 HWND CreateControl(HWND parent, const ControlRow& row) {
     DWORD exStyle = row.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
-    HWND hwnd = CreateWindowExA(
-        exStyle, ClassOf(row.kind), row.text, StyleOf(row), 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    HWND hwnd = CreateWindowExW(
+        exStyle, ClassOf(row.kind), win::FromShiftJis(row.text).c_str(), StyleOf(row), 0, 0, 0, 0,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + row.name);
     return hwnd;
 }
 
 int TextWidth(HWND label, HFONT font) {
-    std::string text = win::WindowText(label);
+    std::wstring text = win::WindowText(label);
     win::WindowDc dc(label);
     win::SelectedObject selected(dc.get(), font);
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return r.right;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/MessageLoop.h"
 #include "ui/ModalScope.h"
 #include "win/Dpi.h"
+#include "win/ShiftJis.h"
 #include "win/WindowText.h"
 
 namespace ui {
@@ -146,7 +147,7 @@ void Form::Close() {
 }
 
 void Form::SetCaption(const std::string& caption) {
-    SetWindowTextA(Handle(), caption.c_str());
+    SetWindowTextW(Handle(), win::FromShiftJis(caption).c_str());
 }
 
 void Form::SetClientSize(int width, int height) {
@@ -156,11 +157,11 @@ void Form::SetClientSize(int width, int height) {
 }
 
 std::string Form::ControlText(int id) const {
-    return win::WindowText(Control(id));
+    return win::ToShiftJis(win::WindowText(Control(id)));
 }
 
 void Form::SetControlText(int id, const std::string& text) {
-    SetWindowTextA(Control(id), text.c_str());
+    SetWindowTextW(Control(id), win::FromShiftJis(text).c_str());
     PlaceControl(RowIndex(id));
 }
 

@@ -5,14 +5,16 @@
 
 #include "ui/Controls.h"
 #include "win/Dpi.h"
+#include "win/ShiftJis.h"
 
 namespace ui {
 namespace {
 
+// The face name in UTF-16, so that it names the same font on a system of any language.
 HFONT CreateFormFont(const FormFont& font, int weight, UINT dpi) {
-    return CreateFontA(-win::ScaleToDpi(font.height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+    return CreateFontW(-win::ScaleToDpi(font.height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
                        font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, font.face);
+                       DEFAULT_PITCH | FF_DONTCARE, win::FromShiftJis(font.face).c_str());
 }
 
 }  // namespace

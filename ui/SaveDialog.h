@@ -15,7 +15,8 @@ struct SaveDialogOptions {
     DWORD flags;                   // OFN_* options
 };
 
-// Shows the dialog modally over the owner; the chosen full path, or nothing when cancelled.
-std::optional<std::string> AskSaveFileName(HWND owner, const SaveDialogOptions& options);
+// Shows the dialog modally over the owner; the chosen full path, or nothing when cancelled. The
+// path is UTF-16: a folder such as "C:\Users\José" has no Shift-JIS form.
+std::optional<std::wstring> AskSaveFileName(HWND owner, const SaveDialogOptions& options);
 
 }  // namespace ui

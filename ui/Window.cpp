@@ -4,16 +4,21 @@
 #include <stdexcept>
 #include <string>
 
+#include "win/ShiftJis.h"
+
 namespace ui {
 namespace {
 
 ErrorSink gErrorSink = nullptr;
 
-void Register(const WindowClass& windowClass, HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA existing{};
+// Unicode windows: their texts and those of the controls on them are UTF-16, whatever the
+// system's ANSI code page.
+void Register(const WindowClass& windowClass, const std::wstring& name, HINSTANCE instance,
+              WNDPROC procedure) {
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, windowClass.name, &existing)) return;
-    WNDCLASSEXA wc{};
+    if (GetClassInfoExW(instance, name.c_str(), &existing)) return;
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
@@ -21,8 +26,8 @@ void Register(const WindowClass& windowClass, HINSTANCE instance, WNDPROC proced
     wc.hIconSm = windowClass.smallIcon;
     wc.hCursor = windowClass.cursor;
     wc.hbrBackground = windowClass.background;
-    wc.lpszClassName = windowClass.name;
-    if (!RegisterClassExA(&wc))
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc))
         throw std::runtime_error(std::string("cannot register window class ") + windowClass.name);
 }
 
@@ -37,36 +42,38 @@ void ReportCurrentException() noexcept {
 }
 
 Window* Window::FromHandle(HWND hwnd) noexcept {
-    if (!hwnd || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure))
+    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure))
         return nullptr;
-    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void Window::Create(const WindowClass& windowClass, const WindowPlacement& placement) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    Register(windowClass, instance, &Procedure);
-    HWND hwnd = CreateWindowExA(placement.exStyle, windowClass.name, placement.caption,
-                                placement.style, placement.left, placement.top, placement.width,
-                                placement.height, placement.parent, nullptr, instance, this);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    std::wstring name = win::FromShiftJis(windowClass.name);
+    Register(windowClass, name, instance, &Procedure);
+    HWND hwnd = CreateWindowExW(placement.exStyle, name.c_str(),
+                                win::FromShiftJis(placement.caption).c_str(), placement.style,
+                                placement.left, placement.top, placement.width, placement.height,
+                                placement.parent, nullptr, instance, this);
     if (!hwnd) throw std::runtime_error(std::string("cannot create window ") + windowClass.name);
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window_.get(), msg, wParam, lParam);
+    return DefWindowProcW(window_.get(), msg, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     // Made by Create, which passes the object; a window made otherwise with this class has
     // none and gets the system's handling.
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (self) {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
             self->window_.reset(hwnd);
         }
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     LRESULT result = 0;
     // No exception may cross into the system: it goes to the standard error box instead.
     try {
@@ -76,7 +83,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     }
     if (msg == WM_NCDESTROY) {
         // The window is gone: the object must not destroy it again.
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->window_.release();
     }
     return result;

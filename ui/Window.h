@@ -17,7 +17,8 @@ void SetErrorSink(ErrorSink sink) noexcept;
 // Hands the exception being handled to the sink; inside a catch block only.
 void ReportCurrentException() noexcept;
 
-// What a window class gives every window of it; the procedure is always Window's own.
+// What a window class gives every window of it; the procedure is always Window's own. Texts of
+// this layer, here and below, are Shift-JIS; the windows themselves are Unicode windows.
 struct WindowClass {
     const char* name;
     HICON icon = nullptr;

@@ -1,20 +1,22 @@
 // The system's text for an error code.
 #include "win/ErrorText.h"
 
+#include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
 namespace win {
 
 std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
-                                  nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    // In UTF-16, then Shift-JIS: the ANSI form would be in the system's code page.
+    wchar_t* buffer = nullptr;
+    DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                           FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     UniqueHlocal owned(buffer);
-    std::string text(buffer ? buffer : "", length);
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
-        text.pop_back();
-    return text;
+    std::wstring text(buffer ? buffer : L"", length);
+    while (!text.empty() && (text.back() <= L' ' || text.back() == L'.')) text.pop_back();
+    return ToShiftJis(text);
 }
 
 }  // namespace win

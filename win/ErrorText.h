@@ -7,8 +7,8 @@
 
 namespace win {
 
-// In the ANSI code page, without the line break and full stop it ends with, so that it can
-// stand inside a sentence.
+// In Shift-JIS, as the library's messages are, without the line break and full stop it ends
+// with, so that it can stand inside a sentence.
 std::string SystemErrorText(DWORD code);
 
 }  // namespace win

@@ -3,10 +3,10 @@
 
 namespace win {
 
-std::string WindowText(HWND hwnd) {
-    int length = GetWindowTextLengthA(hwnd);
-    std::string text(length + 1, '\0');
-    text.resize(GetWindowTextA(hwnd, text.data(), length + 1));
+std::wstring WindowText(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(length + 1, L'\0');
+    text.resize(GetWindowTextW(hwnd, text.data(), length + 1));
     return text;
 }
 

@@ -7,7 +7,7 @@
 
 namespace win {
 
-// The window's text as GetWindowTextA gives it, in the ANSI code page ("" for no window).
-std::string WindowText(HWND hwnd);
+// The window's text in UTF-16, as it holds it (L"" for no window).
+std::wstring WindowText(HWND hwnd);
 
 }  // namespace win
