@@ -66,6 +66,14 @@ bool RegistryAccessor::OpenSubKeyReadOnly(const std::wstring& name) {
     });
 }
 
+DWORD RegistryAccessor::SubKeyCount() const {
+    DWORD count = 0;
+    if (RegQueryInfoKeyW(current_.get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return 0;
+    return count;
+}
+
 std::vector<std::wstring> RegistryAccessor::SubKeyNames() const {
     std::vector<std::wstring> names;
     DWORD count = 0, longest = 0;

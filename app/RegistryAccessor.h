@@ -36,6 +36,8 @@ class RegistryAccessor {
     // Names of the current key's direct subkeys in the registry's own order; empty when they
     // cannot be counted.
     std::vector<std::wstring> SubKeyNames() const;
+    // How many direct subkeys the current key has; 0 when they cannot be counted.
+    DWORD SubKeyCount() const;
 
     // A text value of the current key in UTF-16, as stored, up to its first NUL: "" when the
     // value is missing or empty. Throws when the value cannot be read after its size was known,

@@ -42,7 +42,7 @@ std::vector<UninstallPlace> UninstallPlaces() {
 
 }  // namespace
 
-InstalledApplicationsReport BuildInstalledApplicationsReport() {
+InstalledApplicationsReport BuildInstalledApplicationsReport(IndirectStringResolver resolve) {
     InstalledApplicationsReport report;
     std::vector<std::wstring>& lines = report.lines;
     try {
@@ -60,8 +60,10 @@ InstalledApplicationsReport BuildInstalledApplicationsReport() {
             anySubKey = anySubKey || !subKeys.empty();
             listings.push_back({std::move(uninstall), std::move(subKeys)});
         }
-        if (listings.empty()) return report;
-        if (!anySubKey)
+        // Packages are applications too: with one, the report is never empty.
+        std::vector<std::wstring> packages = PackagedApplicationNames(resolve);
+        if (listings.empty() && packages.empty()) return report;
+        if (!anySubKey && packages.empty())
             throw std::runtime_error(
                 "アプリケーションがまったくインストールされていないか、レジストリが壊れています");
 
@@ -76,6 +78,7 @@ InstalledApplicationsReport BuildInstalledApplicationsReport() {
                 if (!name.empty()) lines.push_back(std::move(name));
             }
         }
+        lines.insert(lines.end(), packages.begin(), packages.end());
     } catch (const std::exception& e) {
         report.error = e.what();
     }

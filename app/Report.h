@@ -1,11 +1,14 @@
 // The installed-applications report: a header naming the computer and the user, then the
 // display name of every entry under the uninstall key: the machine's, in every registry view
-// that has one, then the user's own.
+// that has one, then the user's own; then the user's packaged applications.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "app/Packages.h"
+#include "win/IndirectString.h"
 
 struct InstalledApplicationsReport {
     // One entry per line, in build order, never sorted; in UTF-16, each name exactly as the
@@ -16,7 +19,10 @@ struct InstalledApplicationsReport {
     std::optional<std::string> error;
 };
 
-// Builds the report from the registry. The lines are none when the uninstall key is missing
-// in every place (no error) or has no subkeys in any (an error), and else the five header
-// lines and the names: the machine's, the program's own view first, then the user's.
-InstalledApplicationsReport BuildInstalledApplicationsReport();
+// Builds the report from the registry. Without packaged applications to list, the lines are
+// none when the uninstall key is missing in every place (no error) or has no subkeys in any
+// (an error). Else they are the five header lines and the names: the machine's, the program's
+// own view first, then the user's, then the packages'. Indirect package names are resolved
+// with the given resolver.
+InstalledApplicationsReport BuildInstalledApplicationsReport(
+    IndirectStringResolver resolve = &win::LoadIndirectString);

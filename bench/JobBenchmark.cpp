@@ -1,8 +1,9 @@
 // Times the whole job as a user sees it, from the start of Quorvin.exe to its information
-// box after a click on "copy", against Wine's "uninstaller --list" and "reg query /s" of the
-// same bitness on the same registry, each a whole process started from here. The three
-// alternate round by round. Prints milliseconds, min and median, and the job's time as a share
-// of the others' (the median of the rounds' ratios). Run: bash scripts/bench.sh
+// box after a click on "copy", with N uninstall entries and 200 packaged applications, against
+// Wine's "uninstaller --list" and "reg query /s" of the same bitness on the same registry, each
+// a whole process started from here. The three alternate round by round. Prints milliseconds, min
+// and median, and the job's time as a share of the others' (the median of the rounds' ratios). Run:
+// bash scripts/bench.sh
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "resources/WindowNames.h"
 #include "support/Clipboard.h"
 #include "support/Driver.h"
+#include "support/Packages.h"
 #include "support/Uninstall.h"
 #include "win/UniqueHandle.h"
 #include "win/WindowClass.h"
@@ -30,11 +32,15 @@ struct Size {
     int entries;
     int rounds;
 };
-constexpr Size kSizes[] = {{1000, 9}, {10000, 5}, {50000, 3}};
+constexpr Size kSizes[] = {{1000, 9}, {10000, 7}, {50000, 3}};
+// Packaged applications of the user beside the uninstall entries, as on a Windows 11 machine.
+constexpr int kPackages = 200;
 
-// Entries as installers leave them: a display name and an uninstall command.
+// Entries as installers leave them: a display name and an uninstall command; and packages.
 void Seed(int entries) {
     support::ResetUninstallKeys();
+    support::RemovePackages();
+    support::AddStorePackages(kPackages);
     win::UniqueHkey uninstall;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstall, 0, KEY_ALL_ACCESS, uninstall.put()) !=
         ERROR_SUCCESS)
@@ -86,7 +92,7 @@ double QuorvinJob(int entries) {
     std::size_t lines = ReportLines(support::ReadClipboardBlock());
     support::Answer(box, IDOK);
     program.WaitExit();
-    if (lines != support::ExpectedReport().size() + entries)
+    if (lines != support::ExpectedReport().size() + entries + kPackages)
         throw std::runtime_error("the job copied " + std::to_string(lines) + " lines for " +
                                  std::to_string(entries) + " entries");
     return seconds;

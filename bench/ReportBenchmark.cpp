@@ -2,17 +2,21 @@
 // over the one view that holds the entries (enumerate, open, ask the size, read, close),
 // round by round (build, loop, build, loop ...) so that a change of the machine's load falls
 // on both. Prints microseconds per entry, min and median, and the median of the rounds'
-// ratios. Run: bash scripts/bench.sh
+// ratios; first what 200 packaged applications with indirect names cost. Run:
+// bash scripts/bench.sh
 #include <windows.h>
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/Packages.h"
 #include "app/Report.h"
 #include "bench/Run.h"
 #include "bench/Timing.h"
+#include "support/Packages.h"
 #include "support/Uninstall.h"
 #include "win/UniqueHandle.h"
 
@@ -67,7 +71,30 @@ void CheckTheBuildReads(int entries) {
                                  " lines for " + std::to_string(entries) + " entries");
 }
 
+// Packages with indirect names: the registry's part of their cost, with a resolver that
+// answers at once, and the whole with the system's resolver (Wine resolves none).
+std::optional<std::wstring> ResolveAtOnce(const std::wstring&) {
+    return L"Resolved Name";
+}
+
+void TimePackages() {
+    constexpr int kPackages = 200;
+    support::RemovePackages();
+    support::AddStorePackages(kPackages);
+    if (PackagedApplicationNames(&ResolveAtOnce).size() != kPackages)
+        throw std::runtime_error("the packages were not all read");
+    bench::Samples seam, system;
+    for (int round = 0; round < kRounds; ++round) {
+        seam.Add(bench::Seconds([] { PackagedApplicationNames(&ResolveAtOnce); }));
+        system.Add(bench::Seconds([] { PackagedApplicationNames(&win::LoadIndirectString); }));
+    }
+    std::printf("%d packages, us per package: resolver on a seam %s, the system's %s\n", kPackages,
+                PerEntry(seam, kPackages).c_str(), PerEntry(system, kPackages).c_str());
+    support::RemovePackages();
+}
+
 void Run() {
+    TimePackages();
     std::printf("%d-bit: us per entry, min/median of %d rounds\n", kBits, kRounds);
     std::printf("%7s %11s %11s %10s\n", "entries", "build", "bare loop", "build/bare");
     for (int entries : {1000, 10000}) {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "resources/Product.h"
+#include "support/Packages.h"
 #include "support/Uninstall.h"
 #include "win/WindowClass.h"
 
@@ -31,6 +32,7 @@ bool FileExists(const std::string& path) {
 
 void OutputFixture::SetUp() {
     support::ResetUninstallKeys();
+    support::RemovePackages();
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     folder = std::string(temp) + "quorvin-" + std::to_string(GetTickCount());

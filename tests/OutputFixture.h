@@ -25,7 +25,8 @@ bool FileExists(const std::string& path);
 
 class OutputFixture : public ::testing::Test {
   protected:
-    // Empty uninstall keys in both views and a fresh folder for the files of the test.
+    // Empty uninstall keys in both views, no packages and a fresh folder for the files of the
+    // test.
     void SetUp() override;
 
     void Start();

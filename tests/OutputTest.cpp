@@ -9,6 +9,7 @@
 #include "resources/Product.h"
 #include "resources/WindowNames.h"
 #include "support/Clipboard.h"
+#include "support/Packages.h"
 #include "support/Uninstall.h"
 #include "tests/OutputFixture.h"
 #include "win/ErrorText.h"
@@ -186,6 +187,33 @@ TEST_F(Output, CopiesAPartialReportAfterShowingTheBuildErrorTwice) {
     EXPECT_EQ(program->WaitExit(), 0u);
     std::string expected = support::ExpectedReportText({"One", "Two"});
     EXPECT_EQ(block.substr(0, expected.size() + 1), expected + std::string(1, '\0'));
+}
+
+// The user's packaged applications follow the uninstall entries in both outputs; Wine resolves
+// no package resource, so an indirect name gives way to the package's identity name.
+TEST_F(Output, ListsPackagedApplicationsInTheFileAndOnTheClipboard) {
+    support::AddDisplayName("1", "Machine Tool");
+    support::AddPackagesOfEveryKind();
+    const std::string expected = support::ExpectedReportText(
+        {"Machine Tool", "Machine Tool", "Contoso.Notes", "Contoso Tool", "　Trimmed Tool　",
+         "Two Apps", "Fabrikam.Mail"});
+    support::ClipboardHolder holder;
+    Start();
+    support::Click(Button(kCopyButtonCaption));
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(support::ReadClipboardBlock().substr(0, expected.size() + 1), expected + '\0');
+    EXPECT_EQ(support::ReadClipboardUnicode(), win::FromShiftJis(expected));
+    support::Answer(box, IDOK);
+    EXPECT_EQ(program->WaitExit(), 0u);
+
+    Start();
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr);
+    support::EnterFileName(dialog, folder + "\\packages");
+    EXPECT_EQ(NextBox().text, kSaved);
+    EXPECT_EQ(program->WaitExit(), 0u);
+    EXPECT_EQ(ReadFileBytes(folder + "\\packages.txt"), expected);
 }
 
 TEST_F(Output, AnEmptyReportLeavesTheClipboardAlone) {

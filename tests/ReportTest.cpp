@@ -9,6 +9,7 @@
 
 #include "app/Report.h"
 #include "lib/ZDQFunctions.h"
+#include "support/Packages.h"
 #include "support/Uninstall.h"
 #include "win/ShiftJis.h"
 
@@ -34,12 +35,15 @@ std::string Dword(DWORD value) {
 
 class Report : public ::testing::Test {
   protected:
-    void SetUp() override { support::ResetUninstallKeys(); }
+    void SetUp() override {
+        support::ResetUninstallKeys();
+        support::RemovePackages();
+    }
 
     // Builds the report and keeps the error that stopped it, if any; the lines in Shift-JIS,
     // as the file gets them.
-    Lines Build() {
-        InstalledApplicationsReport report = BuildInstalledApplicationsReport();
+    Lines Build(IndirectStringResolver resolve = &win::LoadIndirectString) {
+        InstalledApplicationsReport report = BuildInstalledApplicationsReport(resolve);
         error = report.error;
         Lines lines;
         for (const std::wstring& line : report.lines) lines.push_back(win::ToShiftJis(line));
@@ -248,6 +252,42 @@ TEST_F(Report, EachBuildStartsAfreshAndShowsItsOwnMessage) {
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_EQ(first, second);
     EXPECT_EQ(second, HeaderAnd({"One"}));
+}
+
+// Packaged applications follow the uninstall entries. Indirect names resolve as on Windows 8
+// and later through a resolver that knows the one of Contoso Notes.
+std::optional<std::wstring> ResolveContosoNotes(const std::wstring& indirect) {
+    if (indirect == support::kIndirectName) return L"Contoso Notes";
+    return std::nullopt;
+}
+
+TEST_F(Report, ListsThePackagedApplicationsAfterTheUninstallEntries) {
+    support::AddDisplayName("1", "Machine Tool");
+    support::AddDisplayName("1", "User Tool", kUser);
+    support::AddPackagesOfEveryKind();
+    EXPECT_EQ(Build(&ResolveContosoNotes),
+              HeaderAnd({"Machine Tool", "User Tool", "Machine Tool", "Contoso Notes",
+                         "Contoso Tool", "　Trimmed Tool　", "Two Apps", "Fabrikam.Mail"}));
+    EXPECT_FALSE(error);
+}
+
+TEST_F(Report, ListsPackagesWhenNoUninstallKeyHasAnEntry) {
+    support::AddPackage("A.B_1.0.0.0_x64__x", L"Packaged", L"C:\\Program Files\\WindowsApps\\A");
+    EXPECT_EQ(Build(), HeaderAnd({"Packaged"}));
+    EXPECT_FALSE(error);
+    support::RemoveUninstallKeys();
+    EXPECT_EQ(Build(), HeaderAnd({"Packaged"}));
+    EXPECT_FALSE(error);
+}
+
+TEST_F(Report, PackagesThatAreNotListedChangeNothing) {
+    support::AddPackage("A.Runtime_1.0.0.0_x64__x", L"Runtime", L"C:\\Program Files\\A", 0);
+    support::AddPackage("A.System_1.0.0.0_x64__x", L"System", L"C:\\windows\\SystemApps\\A");
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});
+    support::RemoveUninstallKeys();
+    EXPECT_EQ(Build(), Lines{});
+    EXPECT_FALSE(error);
 }
 
 TEST_F(Report, SurvivesManyEntriesHugeNamesAndBrokenShiftJis) {

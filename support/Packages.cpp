@@ -1,0 +1,95 @@
+// Seeds the package repository of the test's Wine prefix.
+#include "support/Packages.h"
+
+#include <stdexcept>
+
+#include "win/ShiftJis.h"
+#include "win/UniqueHandle.h"
+
+namespace support {
+namespace {
+
+const std::wstring kParent =
+    L"Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\CurrentVersion\\AppModel"
+    L"\\Repository";
+const std::wstring kPackages = kParent + L"\\Packages";
+
+// The native view, as the program reads it whatever its bitness; the prefix is 64-bit.
+win::UniqueHkey CreateKey(const std::wstring& path) {
+    win::UniqueHkey key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, key.put(),
+                        nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create a package key");
+    return key;
+}
+
+std::wstring PackageKey(const std::string& fullName) {
+    return kPackages + L"\\" + win::FromShiftJis(fullName);
+}
+
+void SetText(const std::string& fullName, const wchar_t* name, const std::wstring& text) {
+    SetPackageValue(fullName, name, REG_SZ,
+                    std::string(reinterpret_cast<const char*>(text.c_str()),
+                                (text.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace
+
+void AddPackage(const std::string& fullName, const std::wstring& displayName,
+                const std::wstring& rootFolder, int applications) {
+    SetText(fullName, L"DisplayName", displayName);
+    SetText(fullName, L"PackageRootFolder", rootFolder);
+    for (int i = 1; i <= applications; ++i)
+        CreateKey(PackageKey(fullName) + L"\\App" + std::to_wstring(i));
+}
+
+void SetPackageValue(const std::string& fullName, const std::wstring& name, DWORD type,
+                     const std::string& bytes) {
+    win::UniqueHkey key = CreateKey(PackageKey(fullName));
+    if (RegSetValueExW(key.get(), name.c_str(), 0, type,
+                       reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot set a package value");
+}
+
+void RemovePackages() {
+    win::UniqueHkey parent;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kParent.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                      parent.put()) == ERROR_SUCCESS)
+        RegDeleteTreeW(parent.get(), L"Packages");
+}
+
+void AddPackagesOfEveryKind() {
+    const std::wstring apps = L"C:\\Program Files\\WindowsApps\\";
+    AddPackage("Contoso.Dup_1.0.0.0_x64__8wekyb3d8bbwe", L"Machine Tool", apps + L"Dup");
+    AddPackage("Contoso.Notes_1.0.0.0_x64__8wekyb3d8bbwe", kIndirectName, apps + L"Notes");
+    AddPackage("Contoso.Runtime_2.0.0.0_x64__8wekyb3d8bbwe", L"Contoso Runtime", apps + L"Rt", 0);
+    AddPackage("Contoso.Tool_1.0.0.0_neutral_split.scale-150_8wekyb3d8bbwe", L"Contoso Tool",
+               apps + L"Scale", 0);
+    AddPackage("Contoso.Tool_1.0.0.0_x64__8wekyb3d8bbwe", L"Contoso Tool", apps + L"Tool");
+    AddPackage("Contoso.Trim_1.0.0.0_x64__8wekyb3d8bbwe", L" \t\u3000Trimmed Tool\u3000 ",
+               apps + L"Trim");
+    AddPackage("Contoso.Two_1.0.0.0_x64__8wekyb3d8bbwe", L"Two Apps", apps + L"Two", 2);
+    AddPackage("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", L"", apps + L"Damaged");
+    SetPackageValue("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", L"DisplayName", REG_DWORD,
+                    std::string(4, '\x01'));
+    AddPackage("Fabrikam.Mail_3.1.0.0_x64__9zeft6ykx0b1c",
+               L"@{Fabrikam.Mail_3.1.0.0_x64__9zeft6ykx0b1c?ms-resource://Fabrikam.Mail/AppName}",
+               apps + L"Mail");
+    AddPackage("Microsoft.Windows.Search_1.14.0.0_neutral_neutral_cw5n1h2txyewy", L"Search",
+               L"C:\\Windows\\SystemApps\\Microsoft.Windows.Search_cw5n1h2txyewy");
+}
+
+void AddStorePackages(int count) {
+    for (int i = 0; i < count; ++i) {
+        wchar_t name[32];
+        wsprintfW(name, L"Store.App%05d", i);
+        std::wstring fullName = std::wstring(name) + L"_1.0.0.0_x64__8wekyb3d8bbwe";
+        AddPackage(win::ToShiftJis(fullName),
+                   L"@{" + fullName + L"?ms-resource://" + name + L"/Resources/AppName}",
+                   L"C:\\Program Files\\WindowsApps\\" + fullName);
+    }
+}
+
+}  // namespace support

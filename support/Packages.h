@@ -1,0 +1,34 @@
+// Seeds the package repository of the test's Wine prefix, where Windows 8 and later record
+// the current user's packaged applications.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace support {
+
+// A package as the system records it: its display name and root folder, and one subkey per
+// application (frameworks and resource packages have none).
+void AddPackage(const std::string& fullName, const std::wstring& displayName,
+                const std::wstring& rootFolder, int applications = 1);
+// A value of a package with exactly these bytes and this type, for damaged entries.
+void SetPackageValue(const std::string& fullName, const std::wstring& name, DWORD type,
+                     const std::string& bytes);
+// No repository, as on Windows 7.
+void RemovePackages();
+
+// One package of every kind the report tells apart, in the registry's order: a duplicate of the
+// uninstall entry "Machine Tool", one with an indirect name that kIndirectName resolves to
+// "Contoso Notes" and Wine cannot, a framework, a resource package, a plain one, one whose
+// name has blanks around it (and ideographic spaces inside them), one with two applications,
+// a damaged one, one whose name nobody resolves, and a system app under C:\Windows.
+void AddPackagesOfEveryKind();
+// Packages as the Store leaves them, each with one application and an indirect name, for the
+// benchmarks: "Store.AppNNNNN" with NNNNN from 0.
+void AddStorePackages(int count);
+
+inline const std::wstring kIndirectName =
+    L"@{Contoso.Notes_1.0.0.0_x64__8wekyb3d8bbwe?ms-resource://Contoso.Notes/Resources/AppName}";
+
+}  // namespace support
