@@ -127,7 +127,11 @@ void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
     // build has nothing to copy either.
     const std::vector<std::wstring>& lines = BuildReport();
     if (lines.empty() || CloseRequested()) return;
-    PutTextOnClipboard(ui::Application::Current().Handle(), ReportText(lines));
+    // The wait for a clipboard that another program holds keeps the window answering; a close
+    // meanwhile ends the work there, before the clipboard is touched.
+    if (!PutTextOnClipboard(ui::Application::Current().Handle(), ReportText(lines),
+                            SystemClipboardCalls(), [this](DWORD ms) { return Pause(ms); }))
+        return;
     Hide();
     Inform("アプリケーションの一覧をクリップボードにコピーしました");
     Close();

@@ -79,11 +79,17 @@ void PlaceUnicodeForms(const std::wstring& text, const ClipboardCalls& calls) {
 
 }  // namespace
 
-void PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCalls& calls) {
+bool SleepBetweenTries(DWORD milliseconds) {
+    Sleep(milliseconds);
+    return true;
+}
+
+bool PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCalls& calls,
+                        const ClipboardPause& pause) {
     std::string bytes = win::ToShiftJis(text);
     win::ClipboardSession clipboard(owner);
     for (int tries = 1; !clipboard.Opened() && tries < kOpenTries; ++tries) {
-        Sleep(kOpenRetryMs);
+        if (!pause(kOpenRetryMs)) return false;
         clipboard.Open(owner);
     }
     if (!clipboard.Opened()) throw lib::Exception("クリップボードを開くことができません");
@@ -95,4 +101,5 @@ void PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCal
     if (!win::PlaceOnClipboard(CF_TEXT, std::move(block), calls.setClipboardData))
         throw lib::Exception("クリップボードにデータを設定できません");
     PlaceUnicodeForms(text, calls);
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,18 @@ struct ClipboardCalls {
 };
 const ClipboardCalls& SystemClipboardCalls();
 
+// Waits between two tries to open a clipboard that another program holds; false gives the copy
+// up.
+using ClipboardPause = std::function<bool(DWORD milliseconds)>;
+bool SleepBetweenTries(DWORD milliseconds);
+
 // Replaces the clipboard's content with the text as CF_TEXT in Shift-JIS and its terminating
 // NUL, the text itself as CF_UNICODETEXT, and CF_LOCALE Japanese, so that every reader gets the
-// text whatever the keyboard layout, and Unicode readers every name exactly. Waits about a second
-// for a clipboard that another program holds. Throws when the clipboard cannot be opened or does
-// not take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode helpers is no
+// text whatever the keyboard layout, and Unicode readers every name exactly. Tries for about a
+// second to open a clipboard that another program holds, pausing between the tries; false, and
+// nothing touched, when a pause gives up. Throws when the clipboard cannot be opened or does not
+// take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode helpers is no
 // error: Windows then converts CF_TEXT itself, best-fitted names and all.
-void PutTextOnClipboard(HWND owner, const std::wstring& text,
-                        const ClipboardCalls& calls = SystemClipboardCalls());
+bool PutTextOnClipboard(HWND owner, const std::wstring& text,
+                        const ClipboardCalls& calls = SystemClipboardCalls(),
+                        const ClipboardPause& pause = &SleepBetweenTries);

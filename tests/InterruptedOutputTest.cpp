@@ -1,6 +1,6 @@
 // Output with something happening under the program's feet while a handler waits in a modal
-// box: a close from another program, a second click, a registry that changes between builds,
-// a clipboard that another program holds.
+// box or for the clipboard: a close from another program, a second click, a registry that
+// changes between builds, a clipboard that another program holds.
 // The real Quorvin.exe, driven from this process.
 #include <gtest/gtest.h>
 
@@ -129,6 +129,30 @@ TEST_F(Interrupted, TwoClicksAtOnceOpenOneAboutDialog) {
     EXPECT_EQ(program->WaitForWindow(kAboutClass, kAboutCaption, 1000), nullptr);
     EXPECT_TRUE(support::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
     ExitNormally();
+}
+
+// The wait for a clipboard that another program holds is a wait like the boxes': a close that
+// arrives during it ends the work there, before the clipboard is touched, and shows nothing.
+TEST_F(Interrupted, ACloseWhileTheClipboardIsBusyCopiesNothing) {
+    support::AddDisplayName("1", "App");
+    ASSERT_TRUE(holder.Put("previous"));
+    ASSERT_TRUE(holder.HoldOpen());
+    Start();
+    support::Click(Button(kCopyButtonCaption));
+    Sleep(300);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    bool boxShown = false;
+    support::WaitUntil(
+        [&] {
+            boxShown = boxShown || support::WaitForDialog(program->Pid(), 0) != nullptr;
+            return !program->Running();
+        },
+        400);
+    holder.Release();
+
+    EXPECT_EQ(program->WaitExit(), 0u);
+    EXPECT_FALSE(boxShown);
+    EXPECT_EQ(ClipboardStart(), kPrevious);
 }
 
 // The error box of a failed output is still that click's work: a click meanwhile starts

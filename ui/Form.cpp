@@ -146,6 +146,11 @@ void Form::Close() {
     }
 }
 
+bool Form::Pause(DWORD milliseconds) {
+    PumpMessagesFor(&Form::TakesDialogKeys, milliseconds);
+    return !CloseRequested();
+}
+
 void Form::SetCaption(const std::string& caption) {
     SetWindowTextW(Handle(), win::FromShiftJis(caption).c_str());
 }

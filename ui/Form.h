@@ -44,6 +44,10 @@ class Form : public Window {
     // Whether the form was asked to close while one of its click handlers was running: the
     // handler stops at its next step, and the form closes once the handler has returned.
     bool CloseRequested() const { return clicks_.CloseRequested(); }
+    // Waits about this long inside a click handler while the thread's windows keep answering,
+    // with the rules of the handler's boxes: clicks are dropped, a close is noted. False when a
+    // close was asked for: the handler stops there.
+    bool Pause(DWORD milliseconds);
 
     // The DPI the form is shown at.
     UINT Dpi() const { return dpi_; }

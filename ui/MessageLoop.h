@@ -12,5 +12,8 @@ using TakesDialogKeys = bool (*)(HWND window);
 // modal form's), until done is set; such a loop posts the quit message again for the loop
 // outside. Keys go to the top-level window they are for as dialog keys when it takes them.
 void PumpMessages(TakesDialogKeys takesDialogKeys, const bool* done = nullptr);
+// Pumps the thread's messages for about this long, as a wait that keeps the windows answering;
+// earlier when the quit message comes, which it posts again for the loop outside.
+void PumpMessagesFor(TakesDialogKeys takesDialogKeys, DWORD milliseconds);
 
 }  // namespace ui
