@@ -4,8 +4,8 @@
     release_zip.py <Quorvin.exe> <guide source> <Product.h> <version> <epoch> <out.zip>
 
 The same inputs give the same bytes: the entries are written in a fixed order, all with the
-time given as seconds since 1970 (the commit's), and nothing of the machine, the user or the
-folders goes into the archive.
+time given as seconds since 1970 (the commit's) in Japan Standard Time, and nothing of the
+machine, the user or the folders goes into the archive.
 """
 import re
 import struct
@@ -31,8 +31,14 @@ def guide_bytes(source_path, header_path, version):
     return text.replace('\r\n', '\n').replace('\n', '\r\n').encode('cp932')
 
 
+# Zip tools and Explorer show an entry's DOS time as local time: it is written in the time of
+# the people who download the release, Japan Standard Time (UTC+9, no daylight saving time),
+# whatever the zone of the machine that builds it or of the commit.
+JST_OFFSET = 9 * 3600
+
+
 def dos_time(epoch):
-    t = time.gmtime(max(epoch, 315532800))  # a zip cannot hold a time before 1980
+    t = time.gmtime(max(epoch + JST_OFFSET, 315532800))  # a zip holds no time before 1980
     return ((t.tm_hour << 11) | (t.tm_min << 5) | (t.tm_sec // 2),
             ((t.tm_year - 1980) << 9) | (t.tm_mon << 5) | t.tm_mday)
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the release zip made from this tree's Quorvin.exe: the same bytes when made again
-# from another folder, the guide's name in code page 932, its text Shift-JIS with CRLF line
-# ends and the maker's inquiry page in it.
+# from another folder, every entry's time in Japan Standard Time, the guide's name in code page
+# 932, its text Shift-JIS with CRLF line ends and the maker's inquiry page in it.
 #   check-release-zip.sh <Quorvin.exe> <source folder>
 set -euo pipefail
 exe=$1 source=$2
@@ -23,7 +23,8 @@ assert z.testzip() is None
 # Python decodes a name without the UTF-8 flag as code page 437: undo that to get the bytes.
 names = [i.filename.encode('cp437').decode('cp932') for i in z.infolist()]
 assert names == ['Quorvin.exe', 'はじめにお読みください.txt'], names
-assert all(i.flag_bits == 0 and i.date_time == (2026, 1, 1, 0, 0, 0) for i in z.infolist())
+# 2026-01-01 00:00 UTC is 09:00 in Japan Standard Time.
+assert all(i.flag_bits == 0 and i.date_time == (2026, 1, 1, 9, 0, 0) for i in z.infolist())
 assert z.read(z.infolist()[0]) == open(exe, 'rb').read()
 guide = z.read(z.infolist()[1])
 assert b'\n' not in guide.replace(b'\r\n', b''), 'a line end without CR'
