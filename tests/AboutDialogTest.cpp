@@ -13,8 +13,8 @@
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "resources/Product.h"
 #include "resources/WindowNames.h"
-#include "support/BoxRecorder.h"
-#include "support/Driver.h"
+#include "tests/support/BoxRecorder.h"
+#include "tests/support/Driver.h"
 #include "tests/AboutView.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "resources/WindowNames.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 
 namespace aboutview {
 namespace {

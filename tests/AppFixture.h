@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "lib/ZDQUnits.h"
-#include "support/TestApplication.h"
+#include "tests/support/TestApplication.h"
 #include "ui/Application.h"
 
 class QuorvinAppTest : public ::testing::Test {

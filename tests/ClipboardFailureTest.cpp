@@ -11,7 +11,7 @@
 
 #include "app/ReportOutput.h"
 #include "lib/System.h"
-#include "support/Clipboard.h"
+#include "tests/support/Clipboard.h"
 #include "win/Clipboard.h"
 #include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"

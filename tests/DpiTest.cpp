@@ -15,7 +15,7 @@
 #include "app/BrindlexMain.h"
 #include "resources/ResourceIds.h"
 #include "resources/WindowNames.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 #include "tests/AppFixture.h"
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"

@@ -9,7 +9,7 @@
 #include "app/BrindlexMain.h"
 #include "resources/FormFont.h"
 #include "resources/WindowNames.h"
-#include "support/Uninstall.h"
+#include "tests/support/Uninstall.h"
 #include "tests/AppFixture.h"
 #include "tests/OutputFixture.h"
 #include "win/ShiftJis.h"

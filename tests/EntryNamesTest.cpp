@@ -13,8 +13,8 @@
 
 #include "lib/SysText.h"
 #include "resources/WindowNames.h"
-#include "support/Clipboard.h"
-#include "support/Uninstall.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/Uninstall.h"
 #include "tests/OutputFixture.h"
 #include "win/ShiftJis.h"
 

@@ -10,8 +10,8 @@
 
 #include "resources/FormFont.h"
 #include "resources/Product.h"
-#include "support/Driver.h"
-#include "support/TestApplication.h"
+#include "tests/support/Driver.h"
+#include "tests/support/TestApplication.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "resources/WindowNames.h"
-#include "support/Clipboard.h"
-#include "support/Uninstall.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/Uninstall.h"
 #include "tests/OutputFixture.h"
 
 namespace {

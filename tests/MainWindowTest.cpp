@@ -6,7 +6,7 @@
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "resources/FormFont.h"
 #include "resources/WindowNames.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 #include "win/GdiGuards.h"
 #include "win/WindowClass.h"
 

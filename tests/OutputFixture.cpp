@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "resources/Product.h"
-#include "support/Packages.h"
-#include "support/Uninstall.h"
+#include "tests/support/Packages.h"
+#include "tests/support/Uninstall.h"
 #include "win/WindowClass.h"
 
 namespace output {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "resources/WindowNames.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 
 namespace output {
 

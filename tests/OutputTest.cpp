@@ -8,9 +8,9 @@
 
 #include "resources/Product.h"
 #include "resources/WindowNames.h"
-#include "support/Clipboard.h"
-#include "support/Packages.h"
-#include "support/Uninstall.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/Packages.h"
+#include "tests/support/Uninstall.h"
 #include "tests/OutputFixture.h"
 #include "win/ErrorText.h"
 #include "win/ShiftJis.h"

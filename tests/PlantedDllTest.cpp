@@ -9,7 +9,7 @@
 #include <string>
 
 #include "resources/Version.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 #include "win/UniqueHandle.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "lib/ZDQFunctions.h"
 #include "lib/ZDQGlobalVars.h"
 #include "lib/ZDQUnits.h"
-#include "support/BoxRecorder.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/AppFixture.h"
 #include "ui/Application.h"
 

@@ -9,8 +9,8 @@
 
 #include "app/Report.h"
 #include "lib/ZDQFunctions.h"
-#include "support/Packages.h"
-#include "support/Uninstall.h"
+#include "tests/support/Packages.h"
+#include "tests/support/Uninstall.h"
 #include "win/ShiftJis.h"
 
 namespace {

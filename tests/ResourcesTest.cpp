@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 #include "ui/Controls.h"
 #include "win/GdiGuards.h"
 #include "win/UniqueHandle.h"

@@ -11,8 +11,8 @@
 
 #include "resources/Product.h"
 #include "resources/WindowNames.h"
-#include "support/Driver.h"
-#include "support/Uninstall.h"
+#include "tests/support/Driver.h"
+#include "tests/support/Uninstall.h"
 #include "win/WindowClass.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
 #include "resources/Product.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 
 namespace {
 

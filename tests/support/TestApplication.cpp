@@ -1,5 +1,5 @@
 // An application object set up as the program body sets up Quorvin's.
-#include "support/TestApplication.h"
+#include "tests/support/TestApplication.h"
 
 #include "resources/Product.h"
 #include "resources/ResourceIds.h"

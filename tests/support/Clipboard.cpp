@@ -1,5 +1,5 @@
 // The clipboard as another program sees it.
-#include "support/Clipboard.h"
+#include "tests/support/Clipboard.h"
 
 #include "ui/MessageLoop.h"
 #include "ui/Window.h"

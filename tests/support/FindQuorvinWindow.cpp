@@ -8,7 +8,7 @@
 #include <string>
 
 #include "resources/WindowNames.h"
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 #include "win/ShiftJis.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Seeds the uninstall key of the test's Wine prefix.
-#include "support/Uninstall.h"
+#include "tests/support/Uninstall.h"
 
 #include <stdexcept>
 #include <vector>

@@ -1,5 +1,5 @@
 // Seeds the package repository of the test's Wine prefix.
-#include "support/Packages.h"
+#include "tests/support/Packages.h"
 
 #include <stdexcept>
 

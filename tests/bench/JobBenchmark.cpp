@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "bench/Run.h"
-#include "bench/Timing.h"
+#include "tests/bench/Run.h"
+#include "tests/bench/Timing.h"
 #include "resources/Product.h"
 #include "resources/WindowNames.h"
-#include "support/Clipboard.h"
-#include "support/Driver.h"
-#include "support/Packages.h"
-#include "support/Uninstall.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/Driver.h"
+#include "tests/support/Packages.h"
+#include "tests/support/Uninstall.h"
 #include "win/UniqueHandle.h"
 #include "win/WindowClass.h"
 

@@ -14,10 +14,10 @@
 
 #include "app/Packages.h"
 #include "app/Report.h"
-#include "bench/Run.h"
-#include "bench/Timing.h"
-#include "support/Packages.h"
-#include "support/Uninstall.h"
+#include "tests/bench/Run.h"
+#include "tests/bench/Timing.h"
+#include "tests/support/Packages.h"
+#include "tests/support/Uninstall.h"
 #include "win/UniqueHandle.h"
 
 namespace {

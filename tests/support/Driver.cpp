@@ -1,5 +1,5 @@
 // End-to-end driver for the tests.
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 
 #include <stdexcept>
 #include <vector>

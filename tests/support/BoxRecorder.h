@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "support/Driver.h"
+#include "tests/support/Driver.h"
 
 namespace support {
 

@@ -1,5 +1,5 @@
 // Answers and records message boxes.
-#include "support/BoxRecorder.h"
+#include "tests/support/BoxRecorder.h"
 
 namespace support {
 
