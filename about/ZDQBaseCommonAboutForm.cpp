@@ -8,6 +8,7 @@
 #include "lib/SysText.h"
 #include "resources/FormFont.h"
 #include "resources/ResourceIds.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "win/ShiftJis.h"
 
@@ -28,9 +29,9 @@ constexpr ui::ControlRow kControls[] = {
     {"lblCompanyName",        Id::idLblCompanyName,       ControlKind::Label,  "",                           72,  52,  0,   12,   -1, ui::kAutoSize,                    nullptr},
     {"lblCopyright",          Id::idLblCopyright,         ControlKind::Label,  "",                           72,  72,  0,   12,   -1, ui::kAutoSize,                    nullptr},
     {"memAppendix",           Id::idMemAppendix,          ControlKind::Memo,   "",                           12,  108, 475, 99,   -1, kAllSides,                        nullptr},
-    {"btnClose",              Id::idBtnClose,             ControlKind::Button, "閉じる(&C)",                 340, 8,   147, 25,    1, ui::kCancelButton | kTopRight,    nullptr},
-    {"btnJumpToUserRegSite",  Id::idBtnJumpToUserRegSite, ControlKind::Button, "ユーザー登録ページへ(&R)",   340, 40,  147, 25,    2, kTopRight,                        nullptr},
-    {"btnContactSite",        Id::idBtnContactSite,       ControlKind::Button, "お問い合せフォームへ(&T)",   340, 72,  147, 25,    3, kTopRight,                        nullptr},
+    {"btnClose",              Id::idBtnClose,             ControlKind::Button, kCloseButtonCaption,         340, 8,   147, 25,    1, ui::kCancelButton | kTopRight,    nullptr},
+    {"btnJumpToUserRegSite",  Id::idBtnJumpToUserRegSite, ControlKind::Button, kRegisterButtonCaption,      340, 40,  147, 25,    2, kTopRight,                        nullptr},
+    {"btnContactSite",        Id::idBtnContactSite,       ControlKind::Button, kInquiryButtonCaption,       340, 72,  147, 25,    3, kTopRight,                        nullptr},
 };
 // clang-format on
 

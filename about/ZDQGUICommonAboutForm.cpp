@@ -1,6 +1,7 @@
 // The GUI About dialog.
 #include "about/ZDQGUICommonAboutForm.h"
 
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "ui/Application.h"
 #include "win/ModulePath.h"

@@ -11,6 +11,7 @@
 #include "resources/FormFont.h"
 #include "resources/Product.h"
 #include "resources/ResourceIds.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "ui/Application.h"
 #include "ui/SaveDialog.h"
@@ -42,8 +43,8 @@ using ui::ControlKind;
 // clang-format off
 constexpr ui::ControlRow kControls[] = {
     // name                 id                    kind                 text                                                     left top  width height tab flags               glyph
-    {"CLabel1",             idCLabel1,            ControlKind::Label,  "インストールされているアプリケーションの一覧を出力します。", 9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
-    {"Label1",              idLabel1,             ControlKind::Label,  "出力先を選んでください。",                                  9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
+    {"CLabel1",             idCLabel1,            ControlKind::Label,  kFirstInstruction,                                       9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
+    {"Label1",              idLabel1,             ControlKind::Label,  kSecondInstruction,                                      9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
     {"btnSaveToFile",       idBtnSaveToFile,      ControlKind::Button, kSaveButtonCaption,                                          6,  48, 164, 30,  0, ui::kDefaultButton, QUORVIN_GLYPH_SAVE},
     {"btnCopyToClipboard",  idBtnCopyToClipboard, ControlKind::Button, kCopyButtonCaption,                                        172, 48, 164, 30,  1, ui::kNoFlags,       QUORVIN_GLYPH_CLIPBOARD},
     {"btnOpenAboutForm",    idBtnOpenAboutForm,   ControlKind::Button, kAboutButtonCaption,                                       356, 48,  78, 30,  2, ui::kNoFlags,       QUORVIN_GLYPH_ABOUT},
@@ -65,7 +66,7 @@ constexpr ClickBinding kClicks[] = {
 };
 
 const ui::SaveDialogOptions kSaveDialog = {
-    "テキストファイル（*.txt）|*.txt",
+    kSaveDialogFilter,
     "txt",
     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING,
 };
@@ -115,7 +116,7 @@ void TfrmQuorvinMain::acnSaveToFileClickExecute() {
     const std::vector<std::wstring>& lines = BuildReport();
     if (lines.empty() || CloseRequested()) return;
     WriteReportFile(*path, ReportText(lines));
-    Inform("アプリケーションの一覧をファイルに保存しました");
+    Inform(kSavedMessage);
     Close();
 }
 
@@ -133,7 +134,7 @@ void TfrmQuorvinMain::acnCopyToClipboardClickExecute() {
                             SystemClipboardCalls(), [this](DWORD ms) { return Pause(ms); }))
         return;
     Hide();
-    Inform("アプリケーションの一覧をクリップボードにコピーしました");
+    Inform(kCopiedMessage);
     Close();
 }
 

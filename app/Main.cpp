@@ -4,10 +4,25 @@
 
 #include "app/BrindlexMain.h"
 #include "lib/ZDQUnits.h"
-#include "resources/Product.h"
-#include "resources/ResourceIds.h"
+#include "resources/ProgramSetup.h"
 #include "ui/Application.h"
 #include "win/SystemLibrary.h"
+
+namespace {
+
+int Run(HINSTANCE instance) {
+    ui::Application application(instance, kProgramSetup);
+    try {
+        application.CreateForm<TfrmQuorvinMain>();
+        application.Run();
+    } catch (...) {
+        application.HandleException();
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Before any DLL is loaded: a program run from a Downloads folder must not pick up a DLL
@@ -21,15 +36,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     // The library's units start before the application object and stop after it is gone.
     LibraryUnits units;
-    ui::Application application;
     try {
-        application.Initialize(instance, QUORVIN_MAINICON, kUnknownErrorText);
-        application.SetTitle(QUORVIN_PROGRAM_NAME);
-        application.CreateForm<TfrmQuorvinMain>();
-        application.Run();
+        return Run(instance);
     } catch (...) {
-        application.HandleException();
+        // The application could not be made: there is no box to say so in.
         return 1;
     }
-    return 0;
 }

@@ -3,19 +3,13 @@
 
 #include <windows.h>
 
-#include <stdexcept>
-
 #include "app/RegistryAccessor.h"
 #include "lib/SysText.h"
+#include "lib/System.h"
+#include "resources/RegistryNames.h"
 #include "win/ComApartment.h"
 
 namespace {
-
-constexpr char kRepositoryKey[] =
-    "\\Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\CurrentVersion\\AppModel"
-    "\\Repository\\Packages";
-constexpr wchar_t kDisplayName[] = L"DisplayName";
-constexpr wchar_t kRootFolder[] = L"PackageRootFolder";
 
 // The package's identity name: its full name (Name_Version_Architecture_ResourceId_PublisherId)
 // up to the first "_", which a name cannot hold.
@@ -47,9 +41,9 @@ std::optional<std::wstring> ListedName(RegistryAccessor& package, const std::wst
                                        const std::wstring& windows, IndirectStringResolver resolve,
                                        win::ComApartment& apartment) {
     if (package.SubKeyCount() == 0) return std::nullopt;
-    std::wstring root(package.ReadString(kRootFolder));
+    std::wstring root(package.ReadString(kPackageRootFolderValue));
     if (root.empty() || IsWithin(root, windows)) return std::nullopt;
-    std::wstring name(package.ReadString(kDisplayName));
+    std::wstring name(package.ReadString(kDisplayNameValue));
     if (!name.empty() && name[0] == L'@') {
         apartment.Enter();
         name = resolve(name).value_or(IdentityName(fullName));
@@ -65,7 +59,7 @@ std::vector<std::wstring> PackagedApplicationNames(IndirectStringResolver resolv
     std::vector<std::wstring> names;
     // Not redirected between the registry views: the native one, as for the user's uninstall key.
     RegistryAccessor repository(HKEY_CURRENT_USER, NativeRegistryView());
-    if (!repository.OpenKeyReadOnly(kRepositoryKey)) return names;
+    if (!repository.OpenKeyReadOnly(kPackageRepositoryPath)) return names;
     const std::wstring windows = WindowsFolder();
     // Package resources are read through COM: one apartment for all the indirect names.
     win::ComApartment apartment;
@@ -78,7 +72,7 @@ std::vector<std::wstring> PackagedApplicationNames(IndirectStringResolver resolv
             if (std::optional<std::wstring> name =
                     ListedName(package, fullName, windows, resolve, apartment))
                 names.push_back(std::move(*name));
-        } catch (const std::runtime_error&) {
+        } catch (const lib::Exception&) {
         }
     }
     return names;

@@ -1,9 +1,9 @@
 // Read-only access to one registry key at a time below a root key.
 #include "app/RegistryAccessor.h"
 
-#include <stdexcept>
-
 #include "lib/SysText.h"
+#include "lib/System.h"
+#include "resources/UserTexts.h"
 #include "win/ShiftJis.h"
 
 namespace {
@@ -114,16 +114,14 @@ std::wstring_view RegistryAccessor::ReadString(const wchar_t* name) {
         status = RegQueryValueExW(key, name, nullptr, &type,
                                   reinterpret_cast<BYTE*>(buffer_.data()), &size);
         if (status != ERROR_SUCCESS)
-            throw std::runtime_error(
-                lib::FormatText("'%s' の取得に失敗しました", {win::ToShiftJis(name)}));
+            throw lib::Exception(lib::FormatText(kValueNotReadError, {win::ToShiftJis(name)}));
     } else if (status != ERROR_SUCCESS) {
         return {};  // no such value
     }
     // An empty value is no text, whatever its type.
     if (size == 0) return {};
     if (type != REG_SZ && type != REG_EXPAND_SZ)
-        throw std::runtime_error(
-            lib::FormatText("'%s' のデータ型が不正です", {win::ToShiftJis(name)}));
+        throw lib::Exception(lib::FormatText(kValueTypeError, {win::ToShiftJis(name)}));
 
     std::wstring_view text(buffer_.data(), size / sizeof(wchar_t));
     return text.substr(0, text.find(L'\0'));

@@ -3,26 +3,23 @@
 
 #include <windows.h>
 
-#include <exception>
-#include <stdexcept>
-
 #include "app/RegistryAccessor.h"
 #include "lib/SysText.h"
+#include "lib/System.h"
 #include "lib/ZDQFunctions.h"
+#include "resources/RegistryNames.h"
+#include "resources/UserTexts.h"
 #include "win/ShiftJis.h"
 
 namespace {
 
-constexpr char kUninstallKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-constexpr wchar_t kDisplayName[] = L"DisplayName";
-
 // The header's texts are the program's Shift-JIS; the names come in UTF-16 from the system.
 void AppendHeader(std::vector<std::wstring>& lines) {
-    lines.push_back(win::FromShiftJis("【コンピュータ情報】"));
-    lines.push_back(win::FromShiftJis("コンピュータ名: ") + GetLocalComputerNameW());
-    lines.push_back(win::FromShiftJis("ログオンユーザ: ") + GetLogonUserNameW());
+    lines.push_back(win::FromShiftJis(kReportComputerSection));
+    lines.push_back(win::FromShiftJis(kReportComputerLabel) + GetLocalComputerNameW());
+    lines.push_back(win::FromShiftJis(kReportUserLabel) + GetLogonUserNameW());
     lines.push_back(std::wstring());
-    lines.push_back(win::FromShiftJis("【インストールされているアプリケーションの一覧】"));
+    lines.push_back(win::FromShiftJis(kReportApplicationsSection));
 }
 
 // Where uninstall keys live: the machine's, in every registry view the program's own first,
@@ -55,7 +52,7 @@ InstalledApplicationsReport BuildInstalledApplicationsReport(IndirectStringResol
         bool anySubKey = false;
         for (const UninstallPlace& place : UninstallPlaces()) {
             RegistryAccessor uninstall(place.root, place.view);
-            if (!uninstall.OpenKeyReadOnly(kUninstallKey)) continue;
+            if (!uninstall.OpenKeyReadOnly(kUninstallKeyPath)) continue;
             std::vector<std::wstring> subKeys = uninstall.SubKeyNames();
             anySubKey = anySubKey || !subKeys.empty();
             listings.push_back({std::move(uninstall), std::move(subKeys)});
@@ -63,9 +60,7 @@ InstalledApplicationsReport BuildInstalledApplicationsReport(IndirectStringResol
         // Packages are applications too: with one, the report is never empty.
         std::vector<std::wstring> packages = PackagedApplicationNames(resolve);
         if (listings.empty() && packages.empty()) return report;
-        if (!anySubKey && packages.empty())
-            throw std::runtime_error(
-                "アプリケーションがまったくインストールされていないか、レジストリが壊れています");
+        if (!anySubKey && packages.empty()) throw lib::Exception(kNoApplicationsError);
 
         AppendHeader(lines);
         for (const Listing& listing : listings) {
@@ -74,13 +69,13 @@ InstalledApplicationsReport BuildInstalledApplicationsReport(IndirectStringResol
             RegistryAccessor entries(listing.uninstall.CurrentKey());
             for (const std::wstring& subKey : listing.subKeys) {
                 if (!entries.OpenSubKeyReadOnly(subKey)) continue;
-                std::wstring name = lib::Trim(entries.ReadString(kDisplayName));
+                std::wstring name = lib::Trim(entries.ReadString(kDisplayNameValue));
                 if (!name.empty()) lines.push_back(std::move(name));
             }
         }
         lines.insert(lines.end(), packages.begin(), packages.end());
-    } catch (const std::exception& e) {
-        report.error = e.what();
+    } catch (const lib::Exception& e) {
+        report.error = e.Message();
     }
     return report;
 }

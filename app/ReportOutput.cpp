@@ -3,6 +3,7 @@
 
 #include "lib/SysText.h"
 #include "lib/System.h"
+#include "resources/UserTexts.h"
 #include "win/Clipboard.h"
 #include "win/ErrorText.h"
 #include "win/ShiftJis.h"
@@ -35,16 +36,15 @@ void WriteReportFile(const std::wstring& path, const std::wstring& text) {
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         DWORD error = GetLastError();
-        throw lib::Exception(
-            lib::FormatText("ファイル \"%s\". %s を作成できません",
-                            {win::ToShiftJis(FullPath(path)), win::SystemErrorText(error)}));
+        throw lib::Exception(lib::FormatText(
+            kFileNotCreatedError, {win::ToShiftJis(FullPath(path)), win::SystemErrorText(error)}));
     }
     std::string bytes = win::ToShiftJis(text);
     DWORD written = 0;
     // A write that returns success but falls short (a full disk, a size limit) loses data too.
     if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size())
-        throw lib::Exception("ストリームへの書き込みエラー");
+        throw lib::Exception(kWriteError);
 }
 
 const ClipboardCalls& SystemClipboardCalls() {
@@ -92,14 +92,14 @@ bool PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCal
         if (!pause(kOpenRetryMs)) return false;
         clipboard.Open(owner);
     }
-    if (!clipboard.Opened()) throw lib::Exception("クリップボードを開くことができません");
+    if (!clipboard.Opened()) throw lib::Exception(kClipboardNotOpenedError);
 
     win::UniqueHglobal block =
         win::ClipboardBlock(bytes.c_str(), bytes.size() + 1, calls.globalAlloc);
-    if (!block) throw lib::Exception("クリップボードにデータを設定できません");
+    if (!block) throw lib::Exception(kClipboardNotSetError);
     EmptyClipboard();
     if (!win::PlaceOnClipboard(CF_TEXT, std::move(block), calls.setClipboardData))
-        throw lib::Exception("クリップボードにデータを設定できません");
+        throw lib::Exception(kClipboardNotSetError);
     PlaceUnicodeForms(text, calls);
     return true;
 }

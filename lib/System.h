@@ -66,6 +66,12 @@ class TComponent : public TObject {
 
 // The general exception: a message text (and a help-context number nobody reads).
 // Every instance is counted, so tests can prove that none is left behind.
+//
+// The one way to raise an error that a user may see: this class or a member of the EC family
+// (ZDQException.h), in Japanese, with the program's text from its table of user texts or the
+// library's own. The report catches it and shows it in its plain dialog; anywhere else it
+// reaches the standard error box. A broken invariant is a std::logic_error instead, whose
+// message the user never sees.
 class Exception : public std::exception, public TObject {
   public:
     explicit Exception(std::string message);

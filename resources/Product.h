@@ -11,8 +11,3 @@
 #define QUORVIN_COPYRIGHT "Copyright (C) 2026 Quorvin Soft Co., Ltd."
 #define QUORVIN_REGISTER_URL "https://www.example.jp/quorvin/register/"
 #define QUORVIN_INQUIRY_URL "https://www.example.jp/quorvin/inquiry/"
-
-#ifndef RC_INVOKED
-// What the standard error box says of an error that carries no message of its own.
-inline constexpr char kUnknownErrorText[] = "予期しないエラーが発生しました";
-#endif

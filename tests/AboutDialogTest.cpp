@@ -12,6 +12,7 @@
 #include "about/CAboutForm.h"
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "resources/Product.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/BoxRecorder.h"
 #include "tests/support/Driver.h"
@@ -57,9 +58,9 @@ TEST_F(AboutDialog, ShowsTheProductFactsWithoutAnAppendix) {
         EXPECT_EQ(label->rect.bottom - label->rect.top, 12);
         top += 20;
     }
-    EXPECT_EQ(v.close.text, "閉じる(&C)");
-    EXPECT_EQ(v.reg.text, "ユーザー登録ページへ(&R)");
-    EXPECT_EQ(v.contact.text, "お問い合せフォームへ(&T)");
+    EXPECT_EQ(v.close.text, kCloseButtonCaption);
+    EXPECT_EQ(v.reg.text, kRegisterButtonCaption);
+    EXPECT_EQ(v.contact.text, kInquiryButtonCaption);
     for (const ControlView* button : {&v.close, &v.reg, &v.contact}) {
         EXPECT_TRUE(button->visible);
         EXPECT_TRUE(button->enabled);

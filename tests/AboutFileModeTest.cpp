@@ -5,6 +5,7 @@
 #include <string>
 
 #include "about/CAboutForm.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/AboutView.h"
 

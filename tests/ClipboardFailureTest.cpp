@@ -11,6 +11,7 @@
 
 #include "app/ReportOutput.h"
 #include "lib/System.h"
+#include "resources/UserTexts.h"
 #include "tests/support/Clipboard.h"
 #include "win/Clipboard.h"
 #include "win/ShiftJis.h"
@@ -75,7 +76,7 @@ class ClipboardFailure : public ::testing::Test {
 TEST_F(ClipboardFailure, AnAllocationThatFailsLeavesTheClipboardAsItWas) {
     ClipboardCalls calls = SystemClipboardCalls();
     calls.globalAlloc = NoMemory;
-    EXPECT_EQ(Failure(calls), "クリップボードにデータを設定できません");
+    EXPECT_EQ(Failure(calls), kClipboardNotSetError);
     EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "the clipboard must be closed again";
     EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
 }
@@ -84,7 +85,7 @@ TEST_F(ClipboardFailure, DataTheClipboardRefusesIsFreed) {
     ClipboardCalls calls = SystemClipboardCalls();
     calls.setClipboardData = RefuseData;
     gHandedBlock = nullptr;
-    EXPECT_EQ(Failure(calls), "クリップボードにデータを設定できません");
+    EXPECT_EQ(Failure(calls), kClipboardNotSetError);
     EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "the clipboard must be closed again";
     ASSERT_NE(gHandedBlock, nullptr);
     EXPECT_EQ(GlobalFlags(gHandedBlock), static_cast<UINT>(GMEM_INVALID_HANDLE))

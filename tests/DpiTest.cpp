@@ -14,6 +14,7 @@
 #include "about/ZDQGUICommonAboutForm.h"
 #include "app/BrindlexMain.h"
 #include "resources/ResourceIds.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 #include "tests/AppFixture.h"

@@ -8,6 +8,7 @@
 
 #include "app/BrindlexMain.h"
 #include "resources/FormFont.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Uninstall.h"
 #include "tests/AppFixture.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "lib/SysText.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Uninstall.h"

@@ -10,6 +10,7 @@
 
 #include "resources/FormFont.h"
 #include "resources/Product.h"
+#include "resources/UserTexts.h"
 #include "tests/support/Driver.h"
 #include "tests/support/TestApplication.h"
 #include "ui/Application.h"
@@ -101,6 +102,12 @@ TEST_F(ErrorBox, ReportsExceptionsFromOutsideTheStandardFamily) {
     support::MessageBoxView box = ClickAndRead([] { throw 42; });
     EXPECT_FALSE(box.text.empty());
     EXPECT_EQ(box.icon, support::BoxIcon::Error);
+}
+
+// Its message is English, for developers.
+TEST_F(ErrorBox, ShowsTheUnknownErrorTextForABrokenInvariantOfTheWindowLayer) {
+    EXPECT_EQ(ClickAndRead([] { throw ui::WindowLayerError("cannot create window"); }).text,
+              ui::ErrorBoxText(kUnknownErrorText));
 }
 
 TEST_F(ErrorBox, TheFormKeepsWorkingAfterwards) {

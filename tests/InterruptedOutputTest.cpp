@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Uninstall.h"

@@ -5,6 +5,7 @@
 
 #include "about/ZDQBaseCommonAboutForm.h"
 #include "resources/FormFont.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 #include "win/GdiGuards.h"
@@ -19,8 +20,8 @@ struct ExpectedControl {
 };
 
 const ExpectedControl kExpected[] = {
-    {"Static", "インストールされているアプリケーションの一覧を出力します。", {9, 13, 318, 25}},
-    {"Static", "出力先を選んでください。", {9, 29, 136, 41}},
+    {"Static", kFirstInstruction, {9, 13, 318, 25}},
+    {"Static", kSecondInstruction, {9, 29, 136, 41}},
     {"Button", kSaveButtonCaption, {6, 48, 170, 78}},
     {"Button", kCopyButtonCaption, {172, 48, 336, 78}},
     {"Button", kAboutButtonCaption, {356, 48, 434, 78}},

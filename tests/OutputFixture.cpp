@@ -4,18 +4,20 @@
 #include <fstream>
 #include <iterator>
 
+#include "lib/SysText.h"
 #include "resources/Product.h"
+#include "resources/RegistryNames.h"
 #include "tests/support/Packages.h"
 #include "tests/support/Uninstall.h"
+#include "win/ShiftJis.h"
 #include "win/WindowClass.h"
 
 namespace output {
 
-const std::string kSaved = "アプリケーションの一覧をファイルに保存しました";
-const std::string kCopied = "アプリケーションの一覧をクリップボードにコピーしました";
-const std::string kNoApplications =
-    "アプリケーションがまったくインストールされていないか、レジストリが壊れています";
-const std::string kBadType = "'DisplayName' のデータ型が不正です";
+const std::string kSaved = kSavedMessage;
+const std::string kCopied = kCopiedMessage;
+const std::string kNoApplications = kNoApplicationsError;
+const std::string kBadType = lib::FormatText(kValueTypeError, {win::ToShiftJis(kDisplayNameValue)});
 
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

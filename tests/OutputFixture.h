@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 

@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "lib/SysText.h"
 #include "resources/Product.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Packages.h"
@@ -21,6 +23,19 @@ namespace {
 using namespace output;
 using Output = OutputFixture;
 
+// The error box's text for a file that cannot be created: its path cannot be found.
+std::string NotCreated(const std::string& path) {
+    return lib::FormatText(kFileNotCreatedError,
+                           {path, win::SystemErrorText(ERROR_PATH_NOT_FOUND)}) +
+           ".";
+}
+
+// The display text of the save dialog's one filter.
+std::string FilterDisplayText() {
+    std::string filter = kSaveDialogFilter;
+    return filter.substr(0, filter.find('|'));
+}
+
 TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     support::AddDisplayName("01", "  Alpha  ");
     support::AddDisplayName("02", "表計算ソフト");
@@ -29,7 +44,7 @@ TEST_F(Output, SavesTheReportToTheChosenFileSaysSoAndCloses) {
     Start();
     HWND dialog = OpenSaveDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(support::FileTypeText(dialog), "テキストファイル（*.txt）");
+    EXPECT_EQ(support::FileTypeText(dialog), FilterDisplayText());
     support::EnterFileName(dialog, folder + "\\report");
 
     bool mainVisible = false;
@@ -86,8 +101,7 @@ TEST_F(Output, ReportsAFileThatCannotBeCreated) {
     support::EnterFileName(dialog, folder + "\\missing\\out");
 
     support::MessageBoxView box = NextBox();
-    EXPECT_EQ(box.text, "ファイル \"" + folder + "\\missing\\out.txt\". " +
-                            win::SystemErrorText(ERROR_PATH_NOT_FOUND) + " を作成できません.");
+    EXPECT_EQ(box.text, NotCreated(folder + "\\missing\\out.txt"));
     EXPECT_EQ(box.icon, support::BoxIcon::Error);
     ExpectStillWaiting();
     ExitNormally();
@@ -103,10 +117,7 @@ TEST_F(Output, NamesTheFileThatCannotBeCreatedExactlyAsChosen) {
         ASSERT_NE(dialog, nullptr) << name;
         std::string path = folder + "\\nodir\\" + name;
         support::EnterFileName(dialog, path);
-        EXPECT_EQ(NextBox().text, "ファイル \"" + path + ".txt\". " +
-                                      win::SystemErrorText(ERROR_PATH_NOT_FOUND) +
-                                      " を作成できません.")
-            << name;
+        EXPECT_EQ(NextBox().text, NotCreated(path + ".txt")) << name;
     }
     ExpectStillWaiting();
     ExitNormally();
@@ -122,7 +133,7 @@ TEST_F(Output, ReportsAWriteThatFails) {
     if (HWND prompt = support::WaitForOwnedDialog(dialog, 2000)) support::Answer(prompt, IDYES);
 
     support::MessageBoxView box = NextBox();
-    EXPECT_EQ(box.text, "ストリームへの書き込みエラー.");
+    EXPECT_EQ(box.text, std::string(kWriteError) + ".");
     EXPECT_EQ(box.icon, support::BoxIcon::Error);
     ExpectStillWaiting();
     ExitNormally();
@@ -260,7 +271,7 @@ TEST_F(Output, ReportsAClipboardThatAnotherProgramHoldsOpen) {
 
     bool mainVisible = false;
     support::MessageBoxView box = NextBox(&mainVisible);
-    EXPECT_EQ(box.text, "クリップボードを開くことができません.");
+    EXPECT_EQ(box.text, std::string(kClipboardNotOpenedError) + ".");
     EXPECT_EQ(box.icon, support::BoxIcon::Error);
     EXPECT_TRUE(mainVisible) << "the window is not hidden when the copy failed";
     holder.Release();

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "app/Report.h"
+#include "lib/SysText.h"
 #include "lib/ZDQFunctions.h"
+#include "resources/RegistryNames.h"
+#include "resources/UserTexts.h"
 #include "tests/support/Packages.h"
 #include "tests/support/Uninstall.h"
 #include "win/ShiftJis.h"
@@ -17,9 +20,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string kNoApplications =
-    "アプリケーションがまったくインストールされていないか、レジストリが壊れています";
-const std::string kBadType = "'DisplayName' のデータ型が不正です";
+const std::string kNoApplications = kNoApplicationsError;
+const std::string kBadType = lib::FormatText(kValueTypeError, {win::ToShiftJis(kDisplayNameValue)});
 
 Lines Header() {
     return support::ExpectedReport();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/Product.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Uninstall.h"
@@ -43,7 +44,7 @@ TEST(ShortWrite, IsReportedAsAWriteErrorAndTheWindowStays) {
     HWND box = support::WaitForWindow(program.Pid(), win::kDialogClass, QUORVIN_PROGRAM_NAME);
     ASSERT_NE(box, nullptr);
     support::MessageBoxView view = support::ReadMessageBox(box);
-    EXPECT_EQ(view.text, "ストリームへの書き込みエラー.");
+    EXPECT_EQ(view.text, std::string(kWriteError) + ".");
     EXPECT_EQ(view.icon, support::BoxIcon::Error);
     support::Answer(box, IDOK);
     EXPECT_TRUE(support::WaitUntil([&] { return !IsWindow(box); }));

@@ -40,8 +40,15 @@ class Application::OwnerWindow : public Window {
     Application& application_;
 };
 
-Application::Application() {
+Application::Application(HINSTANCE instance, const ApplicationSetup& setup)
+    : instance_(instance),
+      title_(setup.title),
+      unknownErrorText_(setup.unknownErrorText),
+      iconName_(setup.iconName),
+      icon_(LoadIconResource(instance, setup.iconName, GetSystemMetrics(SM_CXICON))) {
     if (gCurrent) throw std::logic_error("only one application object may exist");
+    window_ = std::make_unique<OwnerWindow>(*this, icon_.get());
+    // Only a complete application is the process's, and hears of the window layer's errors.
     gCurrent = this;
     SetErrorSink(&Application::ReportEscaped);
 }
@@ -61,22 +68,8 @@ Application* Application::Find() noexcept {
     return gCurrent;
 }
 
-void Application::Initialize(HINSTANCE instance, const char* iconName,
-                             std::string unknownErrorText) {
-    instance_ = instance;
-    unknownErrorText_ = std::move(unknownErrorText);
-    iconName_ = iconName;
-    icon_ = LoadIconResource(instance, iconName, GetSystemMetrics(SM_CXICON));
-    window_ = std::make_unique<OwnerWindow>(*this, icon_.get());
-}
-
 HWND Application::Handle() const {
-    return window_ ? window_->Handle() : nullptr;
-}
-
-void Application::SetTitle(const std::string& title) {
-    title_ = title;
-    if (window_) SetWindowTextW(window_->Handle(), win::FromShiftJis(title_).c_str());
+    return window_->Handle();
 }
 
 void Application::Adopt(std::unique_ptr<Form> form, bool mayBeMain) {
@@ -130,16 +123,22 @@ void Application::HandleException() noexcept {
     // Nothing sensible is left to report with when the box itself fails; the program goes on.
     try {
         throw;
+    } catch (const std::logic_error&) {
+        ShowUnknownError();
     } catch (const std::exception& e) {
         try {
             ShowException(e);
         } catch (...) {
         }
     } catch (...) {
-        try {
-            ShowException(std::runtime_error(unknownErrorText_));
-        } catch (...) {
-        }
+        ShowUnknownError();
+    }
+}
+
+void Application::ShowUnknownError() noexcept {
+    try {
+        ShowException(std::runtime_error(unknownErrorText_));
+    } catch (...) {
     }
 }
 

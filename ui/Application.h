@@ -16,9 +16,21 @@ namespace ui {
 
 class Form;
 
+// What an application is made with: the whole of its set-up.
+struct ApplicationSetup {
+    // Names the program's taskbar entry, and captions every box shown without a caption.
+    const char* title;
+    // The icon resource that stands for the program; the forms name it in their layouts.
+    const char* iconName;
+    // What the standard error box says of an error that carries no message for a user.
+    const char* unknownErrorText;
+};
+
 class Application {
   public:
-    Application();
+    // Ready for use once made: its hidden owner window exists and the window layer's errors go
+    // to its error box. Throws when another application exists or the window cannot be made.
+    Application(HINSTANCE instance, const ApplicationSetup& setup);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -28,12 +40,7 @@ class Application {
     static Application& Current();
     static Application* Find() noexcept;
 
-    // The icon resource stands for the program (the forms name it in their layouts); the text
-    // is what the standard error box says of an error that carries no message of its own.
-    void Initialize(HINSTANCE instance, const char* iconName, std::string unknownErrorText);
-
     const std::string& Title() const { return title_; }
-    void SetTitle(const std::string& title);
     HINSTANCE Instance() const { return instance_; }
     HICON Icon() const { return icon_.get(); }
     // The icon resource, for a window that loads it at its own DPI.
@@ -65,7 +72,10 @@ class Application {
 
     // The standard error box for an exception that escaped an event handler.
     void ShowException(const std::exception& e);
-    // Reports the exception being handled; for use inside a catch block only.
+    // Reports the exception being handled; for use inside a catch block only. A broken
+    // invariant (a std::logic_error, the window layer's own errors among them) and anything
+    // that is no std::exception show the text for an unknown error: their messages, if any,
+    // are not for users.
     void HandleException() noexcept;
 
   private:
@@ -83,6 +93,7 @@ class Application {
         return raw;
     }
     void Adopt(std::unique_ptr<Form> form, bool mayBeMain);
+    void ShowUnknownError() noexcept;
     void DestroyForm(Form* form) noexcept;
     void DestroyForms() noexcept;
 

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <stdexcept>
 #include <string>
 
+#include "ui/Window.h"
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
 #include "win/ShiftJis.h"
@@ -57,7 +57,7 @@ HWND CreateControl(HWND parent, const ControlRow& row) {
         exStyle, ClassOf(row.kind), win::FromShiftJis(row.text).c_str(), StyleOf(row), 0, 0, 0, 0,
         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-    if (!hwnd) throw std::runtime_error(std::string("cannot create control ") + row.name);
+    if (!hwnd) throw WindowLayerError(std::string("cannot create control ") + row.name);
     return hwnd;
 }
 
@@ -86,14 +86,14 @@ win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT d
     std::string name = GlyphResourceName(resource, GlyphScaleFor(dpi));
     win::UniqueHbitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bitmap) throw std::runtime_error("missing glyph " + name);
+    if (!bitmap) throw WindowLayerError("missing glyph " + name);
 
     BITMAP info{};
     GetObjectA(bitmap.get(), sizeof info, &info);
     win::UniqueHimagelist list(
         ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
     if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent) < 0)
-        throw std::runtime_error("cannot load glyph " + name);
+        throw WindowLayerError("cannot load glyph " + name);
     return list;
 }
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <stdexcept>
 
 #include "ui/Controls.h"
 #include "ui/FormColours.h"
@@ -47,7 +46,7 @@ bool Form::TakesDialogKeys(HWND hwnd) {
 std::size_t Form::RowIndex(int id) const {
     for (std::size_t i = 0; i < count_; ++i)
         if (controls_[i].id == id) return i;
-    throw std::out_of_range("no control " + std::to_string(id));
+    throw WindowLayerError("no control " + std::to_string(id));
 }
 
 void Form::CreateControls() {

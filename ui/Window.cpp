@@ -1,7 +1,6 @@
 // The one window procedure of the program.
 #include "ui/Window.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "win/ShiftJis.h"
@@ -28,7 +27,7 @@ void Register(const WindowClass& windowClass, const std::wstring& name, HINSTANC
     wc.hbrBackground = windowClass.background;
     wc.lpszClassName = name.c_str();
     if (!RegisterClassExW(&wc))
-        throw std::runtime_error(std::string("cannot register window class ") + windowClass.name);
+        throw WindowLayerError(std::string("cannot register window class ") + windowClass.name);
 }
 
 }  // namespace
@@ -55,7 +54,7 @@ void Window::Create(const WindowClass& windowClass, const WindowPlacement& place
                                 win::FromShiftJis(placement.caption).c_str(), placement.style,
                                 placement.left, placement.top, placement.width, placement.height,
                                 placement.parent, nullptr, instance, this);
-    if (!hwnd) throw std::runtime_error(std::string("cannot create window ") + windowClass.name);
+    if (!hwnd) throw WindowLayerError(std::string("cannot create window ") + windowClass.name);
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

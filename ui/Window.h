@@ -4,9 +4,21 @@
 
 #include <windows.h>
 
+#include <stdexcept>
+
 #include "win/UniqueHandle.h"
 
 namespace ui {
+
+// A broken invariant of the window layer: a class or window that the system refused, a glyph
+// that is missing, a control that a form does not have. Its message, in English, is for
+// developers; a user is never shown it: the standard error box says the program's text for an
+// unknown error instead, as for every std::logic_error. What a user may read is raised as the
+// library's exception family.
+class WindowLayerError : public std::logic_error {
+  public:
+    using std::logic_error::logic_error;
+};
 
 // Where the window layer sends an exception that must not cross into the system: the
 // program's standard error box. It is called inside the catch block, so it can rethrow to see

@@ -14,17 +14,21 @@
 #include "tests/bench/Run.h"
 #include "tests/bench/Timing.h"
 #include "resources/Product.h"
+#include "resources/RegistryNames.h"
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Packages.h"
 #include "tests/support/Uninstall.h"
+#include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 #include "win/WindowClass.h"
 
 namespace {
 
-constexpr char kUninstall[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+// The program's path from the root key, here relative to it.
+constexpr const char* kUninstall = kUninstallKeyPath + 1;
 constexpr DWORD kJobTimeoutMs = 300000;
 constexpr int kBits = sizeof(void*) * 8;
 
@@ -53,8 +57,8 @@ void Seed(int entries) {
         win::UniqueHkey entry;
         if (RegCreateKeyExA(uninstall.get(), key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                             entry.put(), nullptr) != ERROR_SUCCESS ||
-            RegSetValueExA(entry.get(), "DisplayName", 0, REG_SZ, reinterpret_cast<BYTE*>(name),
-                           lstrlenA(name) + 1) != ERROR_SUCCESS ||
+            RegSetValueExA(entry.get(), win::ToShiftJis(kDisplayNameValue).c_str(), 0, REG_SZ,
+                           reinterpret_cast<BYTE*>(name), lstrlenA(name) + 1) != ERROR_SUCCESS ||
             RegSetValueExA(entry.get(), "UninstallString", 0, REG_SZ,
                            reinterpret_cast<BYTE*>(command),
                            lstrlenA(command) + 1) != ERROR_SUCCESS)

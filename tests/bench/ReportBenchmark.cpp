@@ -14,6 +14,7 @@
 
 #include "app/Packages.h"
 #include "app/Report.h"
+#include "resources/RegistryNames.h"
 #include "tests/bench/Run.h"
 #include "tests/bench/Timing.h"
 #include "tests/support/Packages.h"
@@ -22,7 +23,8 @@
 
 namespace {
 
-constexpr char kUninstall[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+// The program's path from the root key, here relative to it.
+constexpr const char* kUninstall = kUninstallKeyPath + 1;
 constexpr int kRounds = 15;
 constexpr int kBits = sizeof(void*) * 8;
 
@@ -45,12 +47,12 @@ void BareLoop() {
         if (RegOpenKeyExA(root.get(), name.data(), 0, KEY_READ, sub.put()) != ERROR_SUCCESS)
             continue;
         DWORD type = 0, size = 0;
-        if (RegQueryValueExA(sub.get(), "DisplayName", nullptr, &type, nullptr, &size) !=
+        if (RegQueryValueExW(sub.get(), kDisplayNameValue, nullptr, &type, nullptr, &size) !=
                 ERROR_SUCCESS ||
             size == 0)
             continue;
         value.resize(size);
-        RegQueryValueExA(sub.get(), "DisplayName", nullptr, &type,
+        RegQueryValueExW(sub.get(), kDisplayNameValue, nullptr, &type,
                          reinterpret_cast<BYTE*>(value.data()), &size);
     }
 }

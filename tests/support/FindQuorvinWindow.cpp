@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 #include "win/ShiftJis.h"

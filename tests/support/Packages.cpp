@@ -3,16 +3,16 @@
 
 #include <stdexcept>
 
+#include "resources/RegistryNames.h"
 #include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
 namespace support {
 namespace {
 
-const std::wstring kParent =
-    L"Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\CurrentVersion\\AppModel"
-    L"\\Repository";
-const std::wstring kPackages = kParent + L"\\Packages";
+// The program's path from the root key, here relative to it.
+const std::wstring kPackages = win::FromShiftJis(kPackageRepositoryPath + 1);
+const std::wstring kParent = kPackages.substr(0, kPackages.rfind(L'\\'));
 
 // The native view, as the program reads it whatever its bitness; the prefix is 64-bit.
 win::UniqueHkey CreateKey(const std::wstring& path) {
@@ -38,8 +38,8 @@ void SetText(const std::string& fullName, const wchar_t* name, const std::wstrin
 
 void AddPackage(const std::string& fullName, const std::wstring& displayName,
                 const std::wstring& rootFolder, int applications) {
-    SetText(fullName, L"DisplayName", displayName);
-    SetText(fullName, L"PackageRootFolder", rootFolder);
+    SetText(fullName, kDisplayNameValue, displayName);
+    SetText(fullName, kPackageRootFolderValue, rootFolder);
     for (int i = 1; i <= applications; ++i)
         CreateKey(PackageKey(fullName) + L"\\App" + std::to_wstring(i));
 }
@@ -57,7 +57,7 @@ void RemovePackages() {
     win::UniqueHkey parent;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kParent.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
                       parent.put()) == ERROR_SUCCESS)
-        RegDeleteTreeW(parent.get(), L"Packages");
+        RegDeleteTreeW(parent.get(), kPackages.substr(kParent.size() + 1).c_str());
 }
 
 void AddPackagesOfEveryKind() {
@@ -72,7 +72,7 @@ void AddPackagesOfEveryKind() {
                apps + L"Trim");
     AddPackage("Contoso.Two_1.0.0.0_x64__8wekyb3d8bbwe", L"Two Apps", apps + L"Two", 2);
     AddPackage("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", L"", apps + L"Damaged");
-    SetPackageValue("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", L"DisplayName", REG_DWORD,
+    SetPackageValue("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", kDisplayNameValue, REG_DWORD,
                     std::string(4, '\x01'));
     AddPackage("Fabrikam.Mail_3.1.0.0_x64__9zeft6ykx0b1c",
                L"@{Fabrikam.Mail_3.1.0.0_x64__9zeft6ykx0b1c?ms-resource://Fabrikam.Mail/AppName}",

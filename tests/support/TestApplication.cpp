@@ -1,16 +1,12 @@
 // An application object set up as the program body sets up Quorvin's.
 #include "tests/support/TestApplication.h"
 
-#include "resources/Product.h"
-#include "resources/ResourceIds.h"
+#include "resources/ProgramSetup.h"
 
 namespace support {
 
 std::unique_ptr<ui::Application> MakeQuorvinApplication() {
-    auto app = std::make_unique<ui::Application>();
-    app->Initialize(GetModuleHandleA(nullptr), QUORVIN_MAINICON, kUnknownErrorText);
-    app->SetTitle(QUORVIN_PROGRAM_NAME);
-    return app;
+    return std::make_unique<ui::Application>(GetModuleHandleW(nullptr), kProgramSetup);
 }
 
 }  // namespace support

@@ -4,14 +4,19 @@
 #include <stdexcept>
 #include <vector>
 
+#include "resources/RegistryNames.h"
+#include "resources/UserTexts.h"
 #include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
 namespace support {
 namespace {
 
-const std::string kParent = "Software\\Microsoft\\Windows\\CurrentVersion";
-const std::string kUninstall = kParent + "\\Uninstall";
+// The program's paths from the root key, here relative to it.
+const std::string kUninstall = kUninstallKeyPath + 1;
+const std::string kParent = kUninstall.substr(0, kUninstall.rfind('\\'));
+const std::string kUninstallName = kUninstall.substr(kParent.size() + 1);
+const std::string kDisplayName = win::ToShiftJis(kDisplayNameValue);
 
 win::UniqueHkey CreateKey(const std::string& path, const UninstallPlace& place) {
     win::UniqueHkey key;
@@ -28,7 +33,7 @@ void RemoveUninstallKey(const UninstallPlace& place) {
     win::UniqueHkey parent;
     if (RegOpenKeyExA(place.root, kParent.c_str(), 0, KEY_ALL_ACCESS | place.view, parent.put()) ==
         ERROR_SUCCESS)
-        RegDeleteTreeA(parent.get(), "Uninstall");
+        RegDeleteTreeA(parent.get(), kUninstallName.c_str());
 }
 
 void ResetUninstallKey(const UninstallPlace& place) {
@@ -51,7 +56,7 @@ void RemoveUninstallKeys() {
 void AddUninstallEntry(const std::string& subKey, DWORD type, const std::string& bytes,
                        const UninstallPlace& place) {
     win::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, place);
-    if (RegSetValueExA(key.get(), "DisplayName", 0, type,
+    if (RegSetValueExA(key.get(), kDisplayName.c_str(), 0, type,
                        reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot set DisplayName of " + subKey);
@@ -68,7 +73,7 @@ void AddDisplayName(const std::wstring& subKey, const std::string& text,
     win::UniqueHkey key;
     if (RegCreateKeyExW(uninstall.get(), subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | place.view,
                         nullptr, key.put(), nullptr) != ERROR_SUCCESS ||
-        RegSetValueExA(key.get(), "DisplayName", 0, REG_SZ,
+        RegSetValueExA(key.get(), kDisplayName.c_str(), 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
         throw std::runtime_error("cannot add " + text);
@@ -77,7 +82,7 @@ void AddDisplayName(const std::wstring& subKey, const std::string& text,
 void AddStoredDisplayName(const std::string& subKey, DWORD type, const std::string& stored,
                           const UninstallPlace& place) {
     win::UniqueHkey key = CreateKey(kUninstall + "\\" + subKey, place);
-    if (RegSetValueExW(key.get(), L"DisplayName", 0, type,
+    if (RegSetValueExW(key.get(), kDisplayNameValue, 0, type,
                        reinterpret_cast<const BYTE*>(stored.data()),
                        static_cast<DWORD>(stored.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot set DisplayName of " + subKey);
@@ -101,11 +106,11 @@ std::string ReadBackDisplayName(const std::string& subKey, const UninstallPlace&
                       key.put()) != ERROR_SUCCESS)
         return std::string();
     DWORD size = 0;
-    if (RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr,
-                     &size) != ERROR_SUCCESS)
+    if (RegGetValueA(key.get(), nullptr, kDisplayName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+                     nullptr, &size) != ERROR_SUCCESS)
         return std::string();
     std::vector<char> buffer(size + 1);
-    RegGetValueA(key.get(), nullptr, "DisplayName", RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+    RegGetValueA(key.get(), nullptr, kDisplayName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr,
                  buffer.data(), &size);
     return std::string(buffer.data());
 }
@@ -117,10 +122,9 @@ std::vector<std::string> ExpectedReport(const std::vector<std::string>& names) {
     GetComputerNameW(computer, &size);
     size = 256;
     GetUserNameW(user, &size);
-    std::vector<std::string> lines = {"【コンピュータ情報】",
-                                      "コンピュータ名: " + win::ToShiftJis(computer),
-                                      "ログオンユーザ: " + win::ToShiftJis(user), "",
-                                      "【インストールされているアプリケーションの一覧】"};
+    std::vector<std::string> lines = {
+        kReportComputerSection, kReportComputerLabel + win::ToShiftJis(computer),
+        kReportUserLabel + win::ToShiftJis(user), "", kReportApplicationsSection};
     lines.insert(lines.end(), names.begin(), names.end());
     return lines;
 }
