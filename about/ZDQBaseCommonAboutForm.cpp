@@ -10,6 +10,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
+#include "ui/ClickRoutes.h"
 #include "win/ShiftJis.h"
 
 namespace {
@@ -34,6 +35,12 @@ constexpr ui::ControlRow kControls[] = {
     {"btnContactSite",        Id::idBtnContactSite,       ControlKind::Button, kInquiryButtonCaption,       340, 72,  147, 25,    3, kTopRight,                        nullptr},
 };
 // clang-format on
+
+constexpr ui::ClickRoute<T_ZDQBaseCommonAboutForm> kClicks[] = {
+    {Id::idBtnClose, &T_ZDQBaseCommonAboutForm::btnCloseClick},
+    {Id::idBtnJumpToUserRegSite, &T_ZDQBaseCommonAboutForm::btnJumpToUserRegSiteClick},
+    {Id::idBtnContactSite, &T_ZDQBaseCommonAboutForm::btnContactSiteClick},
+};
 
 ui::FormLayout LayoutNamed(const char* className) {
     return ui::FormLayout{className,
@@ -110,17 +117,7 @@ void T_ZDQBaseCommonAboutForm::FormShow() {
 }
 
 void T_ZDQBaseCommonAboutForm::OnClick(int id) {
-    switch (id) {
-        case idBtnClose:
-            btnCloseClick();
-            break;
-        case idBtnJumpToUserRegSite:
-            btnJumpToUserRegSiteClick();
-            break;
-        case idBtnContactSite:
-            btnContactSiteClick();
-            break;
-    }
+    ui::RouteClick(*this, kClicks, id);
 }
 
 void T_ZDQBaseCommonAboutForm::btnCloseClick() {

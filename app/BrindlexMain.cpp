@@ -14,6 +14,7 @@
 #include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "ui/Application.h"
+#include "ui/ClickRoutes.h"
 #include "ui/SaveDialog.h"
 
 namespace {
@@ -53,12 +54,7 @@ constexpr ui::ControlRow kControls[] = {
 // clang-format on
 
 // The buttons run the action handlers through their own click events.
-struct ClickBinding {
-    int id;
-    void (TfrmQuorvinMain::*handler)();
-};
-
-constexpr ClickBinding kClicks[] = {
+constexpr ui::ClickRoute<TfrmQuorvinMain> kClicks[] = {
     {idBtnSaveToFile, &TfrmQuorvinMain::acnSaveToFileClickExecute},
     {idBtnCopyToClipboard, &TfrmQuorvinMain::acnCopyToClipboardClickExecute},
     {idBtnOpenAboutForm, &TfrmQuorvinMain::acnOpenAboutFormExecute},
@@ -76,21 +72,15 @@ void Inform(const std::string& text) {
     CExceptionMsg(std::make_unique<ECInformation>(text), -1, false, nullptr, 0, "");
 }
 
-// The About component's stored settings.
+// The About component's stored settings. The addresses, the buttons' flags, the width and the
+// version format are the ones the component starts with; the texts and the picture are the
+// program's.
 std::unique_ptr<TCAboutForm> CreateAboutComponent() {
     auto about = std::make_unique<TCAboutForm>(nullptr);
     about->ProductName = QUORVIN_PROGRAM_NAME;
     about->ProductVersion = QUORVIN_VERSION_TEXT;
-    about->UseVersionInfoFromFile = false;
     about->CompanyName = QUORVIN_COMPANY_NAME;
     about->Copyright = QUORVIN_COPYRIGHT;
-    about->InquiryURL = QUORVIN_INQUIRY_URL;
-    about->RegisterURL = QUORVIN_REGISTER_URL;
-    about->EnableRegSite = true;
-    about->RegSiteButtonVisible = true;
-    about->ContactButtonVisible = true;
-    about->Width = kAboutLayoutWidth;
-    about->SetVersionFormat({vfMajor, vfMinor, vfRelease, vfBuild});
     // The 32 x 32 image at 96 DPI; the dialog loads the size its DPI asks for.
     about->Picture.LoadFromResource(ui::Application::Current().Instance(), QUORVIN_ABOUTICON,
                                     ui::kStandardIconSize);
@@ -103,8 +93,7 @@ TfrmQuorvinMain::TfrmQuorvinMain()
     : ui::Form(kLayout, kControls, std::size(kControls)), cmpAboutForm(CreateAboutComponent()) {}
 
 void TfrmQuorvinMain::OnClick(int id) {
-    for (const ClickBinding& click : kClicks)
-        if (click.id == id) (this->*click.handler)();
+    ui::RouteClick(*this, kClicks, id);
 }
 
 void TfrmQuorvinMain::acnSaveToFileClickExecute() {

@@ -12,7 +12,7 @@ constexpr UINT_PTR kTimerId = 1;
 class TCTimer::TickWindow : public ui::Window {
   public:
     explicit TickWindow(TCTimer& timer) : timer_(timer) {
-        Create(ui::WindowClass{"TCTimerWindow"}, {0, 0, "", 0, 0, 0, 0, HWND_MESSAGE});
+        Create(ui::WindowClass{kWindowClass}, {0, 0, "", 0, 0, 0, 0, HWND_MESSAGE});
     }
     ~TickWindow() override { KillTimer(Handle(), kTimerId); }
 

@@ -19,6 +19,9 @@ class TCTimer : public lib::TComponent {
     static TCTimer* CreateDisabled(lib::TComponent* owner);
     ~TCTimer() override;
 
+    // The class of the message-only window that receives the ticks.
+    static constexpr char kWindowClass[] = "TCTimerWindow";
+
     static lib::TClass StaticClass();
     lib::TClass ClassType() const override { return StaticClass(); }
 

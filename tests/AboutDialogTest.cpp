@@ -41,7 +41,7 @@ TEST_F(AboutDialog, ShowsTheProductFactsWithoutAnAppendix) {
     Configure(about);
     AboutView v = Show(about);
     EXPECT_EQ(v.caption, kAboutCaption);
-    EXPECT_EQ(v.client.cx, 500);
+    EXPECT_EQ(v.client.cx, kAboutLayoutWidth);
     EXPECT_EQ(v.client.cy, 107);
     EXPECT_FALSE(v.memo.visible);
     EXPECT_TRUE(v.image.visible);

@@ -16,6 +16,7 @@
 #include "win/Clipboard.h"
 #include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowClass.h"
 
 namespace {
 
@@ -52,8 +53,8 @@ HANDLE WINAPI TextOnly(UINT format, HANDLE data) {
 class ClipboardFailure : public ::testing::Test {
   protected:
     void SetUp() override {
-        window.reset(CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                                     nullptr));
+        window.reset(CreateWindowExA(0, win::kStaticClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     nullptr, nullptr));
         owner = window.get();
         ASSERT_TRUE(holder.Put("previous"));
     }

@@ -53,7 +53,7 @@ std::pair<Snapshot, Snapshot> RunAt(UINT dpi) {
     HWND main = program.WaitForWindow(kMainWindowClass, kMainWindowCaption);
     if (!main) return {};
     Snapshot mainView = Take(main);
-    support::Click(support::FindChild(main, "Button", kAboutButtonCaption));
+    support::Click(support::FindChild(main, win::kButtonClass, kAboutButtonCaption));
     HWND about = program.WaitForWindow(kAboutClass, kAboutCaption);
     Snapshot aboutView = about ? Take(about) : Snapshot{};
     if (about) PostMessageA(about, WM_CLOSE, 0, 0);
@@ -124,7 +124,7 @@ int GlyphSide(HWND button) {
 // Every label's text fits its control, in the control's own font.
 void ExpectLabelsFit(HWND window) {
     for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!win::IsWindowClass(c, "Static") || support::Text(c).empty()) continue;
+        if (!win::IsWindowClass(c, win::kStaticClass) || support::Text(c).empty()) continue;
         win::WindowDc dc(c);
         win::SelectedObject font(dc.get(),
                                  reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
@@ -148,7 +148,7 @@ TEST_F(DrawnForTheDpi, MainWindowHasItsFontGlyphsAndIcons) {
                    {kAboutButtonCaption, 16},
                    {kExitButtonCaption, 12}};
     for (const auto& b : buttons) {
-        HWND button = support::FindChild(window, "Button", b.text);
+        HWND button = support::FindChild(window, win::kButtonClass, b.text);
         EXPECT_EQ(FontHeight(button), -Scaled(12)) << b.text;
         EXPECT_EQ(GlyphSide(button), Scaled(b.side)) << b.text;
     }
@@ -165,7 +165,7 @@ TEST_F(DrawnForTheDpi, AboutDialogHasItsFontsAndPicture) {
     TAboutSettings settings;
     settings.ProductName = "Quorvin";
     settings.CompanyName = "Quorvin Soft Co., Ltd.";
-    settings.Width = 500;
+    settings.Width = kAboutLayoutWidth;
     settings.Picture.LoadFromResource(GetModuleHandleA(nullptr), QUORVIN_ABOUTICON, 32);
     dialog->ApplySettings(settings);
     dialog->Show();
@@ -193,7 +193,7 @@ TEST_F(DrawnForTheDpi, AMoveToAnotherDpiRedrawsTheForm) {
     GetWindowRect(window, &frame);
     EXPECT_TRUE(EqualRect(&frame, &suggested));
     EXPECT_EQ(form->Dpi(), other);
-    HWND save = support::FindChild(window, "Button", kSaveButtonCaption);
+    HWND save = support::FindChild(window, win::kButtonClass, kSaveButtonCaption);
     RECT r = support::RectInParent(save);
     EXPECT_EQ(r.left, Scaled(6, other));
     EXPECT_EQ(r.top, Scaled(48, other));

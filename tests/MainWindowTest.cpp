@@ -20,12 +20,12 @@ struct ExpectedControl {
 };
 
 const ExpectedControl kExpected[] = {
-    {"Static", kFirstInstruction, {9, 13, 318, 25}},
-    {"Static", kSecondInstruction, {9, 29, 136, 41}},
-    {"Button", kSaveButtonCaption, {6, 48, 170, 78}},
-    {"Button", kCopyButtonCaption, {172, 48, 336, 78}},
-    {"Button", kAboutButtonCaption, {356, 48, 434, 78}},
-    {"Button", kExitButtonCaption, {437, 48, 515, 78}},
+    {win::kStaticClass, kFirstInstruction, {9, 13, 318, 25}},
+    {win::kStaticClass, kSecondInstruction, {9, 29, 136, 41}},
+    {win::kButtonClass, kSaveButtonCaption, {6, 48, 170, 78}},
+    {win::kButtonClass, kCopyButtonCaption, {172, 48, 336, 78}},
+    {win::kButtonClass, kAboutButtonCaption, {356, 48, 434, 78}},
+    {win::kButtonClass, kExitButtonCaption, {437, 48, 515, 78}},
 };
 
 // Width of a text in the window's font, measured the same way in this process.
@@ -47,7 +47,9 @@ class MainWindow : public ::testing::Test {
         ASSERT_NE(window, nullptr) << "main window not found";
     }
 
-    HWND Button(const char* text) const { return support::FindChild(window, "Button", text); }
+    HWND Button(const char* text) const {
+        return support::FindChild(window, win::kButtonClass, text);
+    }
 
     support::Program program;
     HWND window = nullptr;
@@ -90,7 +92,7 @@ TEST_F(MainWindow, ShowsLabelsAndButtonsWhereTheLayoutPutsThem) {
         EXPECT_EQ(r.left, match->rect.left) << text;
         EXPECT_EQ(r.top, match->rect.top) << text;
         EXPECT_EQ(r.bottom, match->rect.bottom) << text;
-        if (match->className == std::string("Static")) {
+        if (match->className == std::string(win::kStaticClass)) {
             // A label keeps its layout width unless the installed font needs more for the text.
             EXPECT_GE(r.right, match->rect.right) << text;
             EXPECT_GE(r.right - r.left, TextWidth(text)) << text;
@@ -188,7 +190,7 @@ TEST_F(MainWindow, AboutShowsTheStoredFactsAndLeavesTheWindowAsItWas) {
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, Id::idImgAppIcon)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(about, Id::idMemAppendix)));
     SIZE client = support::ClientSize(about);
-    EXPECT_EQ(client.cx, 500);
+    EXPECT_EQ(client.cx, kAboutLayoutWidth);
     EXPECT_EQ(client.cy, 107);
     EXPECT_FALSE(IsWindowEnabled(window)) << "the dialog is modal";
 

@@ -12,6 +12,7 @@
 #include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
+#include "win/WindowClass.h"
 
 namespace output {
 
@@ -31,7 +32,9 @@ class OutputFixture : public ::testing::Test {
     void SetUp() override;
 
     void Start();
-    HWND Button(const char* text) const { return support::FindChild(window, "Button", text); }
+    HWND Button(const char* text) const {
+        return support::FindChild(window, win::kButtonClass, text);
+    }
     // The save dialog, opened with Enter as a user would right after the start.
     HWND OpenSaveDialog();
     // The next message box of the program, read and answered with OK.

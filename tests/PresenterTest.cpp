@@ -15,10 +15,12 @@
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
 #include "lib/ZDQGlobalVars.h"
+#include "lib/ZDQTimer.h"
 #include "lib/ZDQUnits.h"
 #include "tests/support/BoxRecorder.h"
 #include "tests/AppFixture.h"
 #include "ui/Application.h"
+#include "win/WindowClass.h"
 
 namespace {
 
@@ -104,8 +106,8 @@ TEST_F(Presenter, FallsBackToTheTitleForABlankCaptionOnly) {
 }
 
 TEST_F(Presenter, CountsDownInTheTitleAndClosesAfterTheTimeout) {
-    win::UniqueHwnd other(CreateWindowExA(0, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                          nullptr, nullptr, nullptr, nullptr));
+    win::UniqueHwnd other(CreateWindowExA(0, win::kStaticClass, "other", WS_POPUP | WS_VISIBLE, 0,
+                                          0, 50, 50, nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(app->Handle());
     CountdownWatcher watcher;
     CExceptionMsg(std::make_unique<ECInformation>("閉じます"), 3, true, other.get(), 0, "題");
@@ -136,14 +138,14 @@ TEST_F(Presenter, ZeroTimeoutClosesAtTheFirstTick) {
 }
 
 TEST_F(Presenter, ClosingASelfClosingBoxEarlyStopsItsTimer) {
-    win::UniqueHwnd other(CreateWindowExA(0, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                          nullptr, nullptr, nullptr, nullptr));
+    win::UniqueHwnd other(CreateWindowExA(0, win::kStaticClass, "other", WS_POPUP | WS_VISIBLE, 0,
+                                          0, 50, 50, nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(app->Handle());
     CountdownWatcher watcher(0.2);
     int closed = CExceptionMsg(std::make_unique<ECInformation>("x"), 3, true, other.get(), 0, "");
     watcher.Join();
     EXPECT_EQ(closed, IDOK);
-    EXPECT_EQ(FindWindowExA(HWND_MESSAGE, nullptr, "TCTimerWindow", nullptr), nullptr);
+    EXPECT_EQ(FindWindowExA(HWND_MESSAGE, nullptr, TCTimer::kWindowClass, nullptr), nullptr);
     // Ticks would have come by now; none may run, so nothing is brought forward.
     MSG msg;
     DWORD until = GetTickCount() + 3500;

@@ -55,7 +55,7 @@ TEST(ShortWrite, IsReportedAsAWriteErrorAndTheWindowStays) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes, report.substr(0, 8192));
 
-    support::Click(support::FindChild(window, "Button", kExitButtonCaption));
+    support::Click(support::FindChild(window, win::kButtonClass, kExitButtonCaption));
     EXPECT_EQ(program.WaitExit(), 0u);
 }
 

@@ -1,8 +1,6 @@
 // Child controls made from layout rows.
 #include "ui/Controls.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <string>
 
@@ -10,6 +8,7 @@
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
 #include "win/ShiftJis.h"
+#include "win/WindowClass.h"
 #include "win/WindowText.h"
 
 namespace ui {
@@ -33,14 +32,14 @@ DWORD StyleOf(const ControlRow& row) {
     return style;
 }
 
-const wchar_t* ClassOf(ControlKind kind) {
+const char* ClassOf(ControlKind kind) {
     switch (kind) {
         case ControlKind::Button:
-            return WC_BUTTONW;
+            return win::kButtonClass;
         case ControlKind::Memo:
-            return WC_EDITW;
+            return win::kEditClass;
         default:
-            return WC_STATICW;
+            return win::kStaticClass;
     }
 }
 
@@ -54,8 +53,8 @@ constexpr int kGlyphMargin = 4;
 HWND CreateControl(HWND parent, const ControlRow& row) {
     DWORD exStyle = row.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
     HWND hwnd = CreateWindowExW(
-        exStyle, ClassOf(row.kind), win::FromShiftJis(row.text).c_str(), StyleOf(row), 0, 0, 0, 0,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+        exStyle, win::FromShiftJis(ClassOf(row.kind)).c_str(), win::FromShiftJis(row.text).c_str(),
+        StyleOf(row), 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) throw WindowLayerError(std::string("cannot create control ") + row.name);
     return hwnd;

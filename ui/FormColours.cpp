@@ -7,7 +7,7 @@ namespace ui {
 
 LRESULT StaticControlColours(HDC dc, HWND control) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    if (win::IsWindowClass(control, "Static")) SetBkMode(dc, TRANSPARENT);
+    if (win::IsWindowClass(control, win::kStaticClass)) SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 

@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 bool IsPushButton(HWND hwnd) {
-    if (!win::IsWindowClass(hwnd, "Button")) return false;
+    if (!win::IsWindowClass(hwnd, win::kButtonClass)) return false;
     LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }

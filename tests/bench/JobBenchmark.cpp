@@ -89,7 +89,7 @@ double QuorvinJob(int entries) {
     support::Program program;
     HWND window = program.WaitForWindow(kMainWindowClass, kMainWindowCaption);
     if (!window) throw std::runtime_error("no main window");
-    support::Click(support::FindChild(window, "Button", kCopyButtonCaption));
+    support::Click(support::FindChild(window, win::kButtonClass, kCopyButtonCaption));
     HWND box = program.WaitForWindow(win::kDialogClass, QUORVIN_PROGRAM_NAME, kJobTimeoutMs);
     double seconds = bench::Now() - start;
     if (!box) throw std::runtime_error("no information box");

@@ -153,7 +153,7 @@ namespace {
 
 HWND IconControl(HWND box) {
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (win::IsWindowClass(c, "Static") &&
+        if (win::IsWindowClass(c, win::kStaticClass) &&
             (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c))
             return c;
     return nullptr;

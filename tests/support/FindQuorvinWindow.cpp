@@ -11,6 +11,7 @@
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 #include "win/ShiftJis.h"
+#include "win/WindowClass.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
         // The window may still be building its controls when it is first found.
         HWND button = nullptr;
         support::WaitUntil([&] {
-            button = support::FindChild(window, "Button", kAboutButtonCaption);
+            button = support::FindChild(window, win::kButtonClass, kAboutButtonCaption);
             return button && IsWindowVisible(button);
         });
         if (button) support::Click(button);
