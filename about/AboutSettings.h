@@ -1,6 +1,7 @@
 // What an About dialog shows and how it is laid out: the About component's properties, which
 // the component hands to the dialog whole. A dialog starts with everything empty, false or
-// zero; the component starts with its own values.
+// zero, but for EnableRegSite, true, so that the registration button is enabled until told
+// otherwise; the component starts with its own values.
 #pragma once
 
 #include <string>

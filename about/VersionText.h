@@ -38,7 +38,8 @@ class TVersionFormat {
 };
 
 // The version text of the running program's own file version in the given format. Throws
-// EConvertError unless the file version is four integers separated by three dots.
+// lib::Exception when the version record has no translation entry, and EConvertError unless
+// the file version is four integers separated by three dots.
 std::string BuildVersionText(TVersionFormat format);
 // The same for a given file version.
 std::string FormatVersionText(const std::string& fileVersion, TVersionFormat format);

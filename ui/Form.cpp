@@ -50,7 +50,8 @@ std::size_t Form::RowIndex(int id) const {
 }
 
 void Form::CreateControls() {
-    // Creation order is the tab order: controls without a tab stop first, then by position.
+    // Creation order is the tab order: controls without a tab stop first, then by their tab-order
+    // column, rows of one value in table order.
     std::vector<std::size_t> order(count_);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {

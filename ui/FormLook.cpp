@@ -20,8 +20,9 @@ HFONT CreateFormFont(const FormFont& font, int weight, UINT dpi) {
 }  // namespace
 
 void FormLook::ApplyTo(HWND form, const ControlRow* rows, std::size_t count, UINT dpi) {
-    // Everything is made before any of it is handed over: a glyph that cannot be loaded leaves
-    // the controls with what they had.
+    // The fonts and glyphs are all made before any of them is handed over: a glyph that cannot
+    // be loaded leaves the controls with what they had. The icons and pictures follow; one
+    // that cannot be loaded leaves its window without, which is no error.
     win::UniqueHfont regular(CreateFormFont(font_, FW_NORMAL, dpi));
     win::UniqueHfont bold(CreateFormFont(font_, FW_BOLD, dpi));
     std::vector<win::UniqueHimagelist> glyphs(count);
