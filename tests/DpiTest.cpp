@@ -18,6 +18,7 @@
 #include "resources/WindowNames.h"
 #include "tests/support/Driver.h"
 #include "tests/AppFixture.h"
+#include "ui/Controls.h"
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
 #include "win/WindowClass.h"
@@ -79,6 +80,11 @@ void ExpectScaled(const Snapshot& at96, const Snapshot& scaled, const char* wind
             EXPECT_NEAR(s.right, Scaled(r.right), 1) << window << " control " << id;
         }
     }
+}
+
+// 168 DPI asks for 175 %, as near to 150 % as to 200 %: the larger glyph is drawn.
+TEST(GlyphScales, TakeTheLargerOfTwoEquallyNear) {
+    EXPECT_EQ(ui::GlyphScaleFor(168), 200);
 }
 
 TEST(ScaledWindows, EveryControlAndClientAreaIsItsPlaceAt96DpiScaled) {

@@ -2,6 +2,9 @@
 // the program goes on.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <iterator>
 #include <stdexcept>
 #include <memory>
@@ -24,9 +27,10 @@ constexpr ui::FormLayout kLayout = {
     "TTestForm", "テスト", 200, 60, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, kFormFont, nullptr,
 };
 
+// The glyph exists at 100 % only (TestGlyph.rc): drawing the form at any other scale fails.
 constexpr ui::ControlRow kControls[] = {
     {"btnThrow", kThrowButton, ui::ControlKind::Button, "投げる(&T)", 8, 8, 100, 25, 0,
-     ui::kDefaultButton, nullptr},
+     ui::kDefaultButton, "TEST_GLYPH"},
 };
 
 // A form whose button raises whatever the test asks for.
@@ -56,6 +60,11 @@ class ErrorBox : public ::testing::Test {
     // Clicks the button and reads the box that comes up, from another thread, then closes it.
     support::MessageBoxView ClickAndRead(void (*raise)()) {
         form->raise = raise;
+        return ReadBoxOf([] { SendMessageA(form->Control(kThrowButton), BM_CLICK, 0, 0); });
+    }
+
+    // Does what shows a box and reads the box, from another thread, then closes it.
+    support::MessageBoxView ReadBoxOf(void (*show)()) {
         support::MessageBoxView seen;
         bool formWasEnabled = true;
         std::thread reader([&] {
@@ -65,7 +74,7 @@ class ErrorBox : public ::testing::Test {
             formWasEnabled = IsWindowEnabled(form->Handle());
             support::Answer(box, IDOK);
         });
-        SendMessageA(form->Control(kThrowButton), BM_CLICK, 0, 0);
+        show();
         reader.join();
         EXPECT_FALSE(formWasEnabled) << "the form must be disabled while the box is open";
         EXPECT_TRUE(IsWindowEnabled(form->Handle()));
@@ -108,6 +117,29 @@ TEST_F(ErrorBox, ReportsExceptionsFromOutsideTheStandardFamily) {
 TEST_F(ErrorBox, ShowsTheUnknownErrorTextForABrokenInvariantOfTheWindowLayer) {
     EXPECT_EQ(ClickAndRead([] { throw ui::WindowLayerError("cannot create window"); }).text,
               ui::ErrorBoxText(kUnknownErrorText));
+}
+
+// The fonts and glyphs for the new DPI are all made before any is handed over: a glyph that
+// cannot be loaded leaves the button drawing with what it had, none of it freed.
+TEST_F(ErrorBox, AGlyphMissingAtANewDpiLeavesTheFormAsItWas) {
+    HWND button = form->Control(kThrowButton);
+    support::MessageBoxView box = ReadBoxOf([] {
+        RECT frame{0, 0, 400, 240};
+        SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                     reinterpret_cast<LPARAM>(&frame));
+    });
+    EXPECT_EQ(box.text, ui::ErrorBoxText(kUnknownErrorText));
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)),
+                         sizeof font, &font),
+              0)
+        << "the button's font was freed";
+    EXPECT_EQ(font.lfHeight, -12);
+    BUTTON_IMAGELIST images{};
+    SendMessageW(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    int side = 0, height = 0;
+    EXPECT_TRUE(ImageList_GetIconSize(images.himl, &side, &height));
+    EXPECT_EQ(side, 16) << "the button's glyph was freed";
 }
 
 TEST_F(ErrorBox, TheFormKeepsWorkingAfterwards) {

@@ -245,6 +245,16 @@ TEST_F(Report, StopsAtATypeErrorInTheUsersKey) {
     EXPECT_EQ(Messages(), std::vector<std::string>{kBadType});
 }
 
+TEST_F(Report, ReadsEntriesThatGrantLessThanKeyRead) {
+    support::AddDisplayName("1", "No Notify");
+    support::AddDisplayName("2", "Query Only");
+    support::GrantOnly("1", STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS);
+    support::GrantOnly("2", KEY_QUERY_VALUE);
+    Lines lines = Build();
+    for (const char* key : {"1", "2"}) support::GrantOnly(key, KEY_ALL_ACCESS);
+    EXPECT_EQ(lines, HeaderAnd({"No Notify", "Query Only"}));
+}
+
 TEST_F(Report, EachBuildStartsAfreshAndShowsItsOwnMessage) {
     support::AddDisplayName("1", "One");
     support::AddUninstallEntry("2", REG_DWORD, Dword(1));

@@ -51,6 +51,14 @@ struct Normalisation {
     F oldFormat, written, stored;
 };
 
+// The conversion takes every 32-bit integer and nothing beyond, nor a sign without digits.
+TEST(VersionText, ConvertsEvery32BitIntegerAndNothingBeyond) {
+    EXPECT_EQ(lib::StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(lib::StrToInt("-2147483648"), -2147483647 - 1);
+    for (const char* text : {"2147483648", "-2147483649", "-", "+"})
+        EXPECT_THROW(lib::StrToInt(text), lib::EConvertError) << text;
+}
+
 TEST(VersionFormatWrite, FollowsTheExampleTable) {
     const F all4{vfMajor, vfMinor, vfRelease, vfBuild};
     const Normalisation rows[] = {

@@ -1,6 +1,8 @@
 // Seeds the uninstall key of the test's Wine prefix.
 #include "tests/support/Uninstall.h"
 
+#include <sddl.h>
+
 #include <stdexcept>
 #include <vector>
 
@@ -98,6 +100,22 @@ void AddUnicodeDisplayName(const std::string& subKey, const std::wstring& name,
 
 void AddBareEntry(const std::string& subKey, const UninstallPlace& place) {
     CreateKey(kUninstall + "\\" + subKey, place);
+}
+
+void GrantOnly(const std::string& subKey, DWORD rights, const UninstallPlace& place) {
+    win::UniqueHkey key;
+    if (RegOpenKeyExA(place.root, (kUninstall + "\\" + subKey).c_str(), 0, WRITE_DAC | place.view,
+                      key.put()) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot open " + subKey);
+    // Everyone, with WRITE_DAC beside the rights, so that the test can give the others back.
+    std::string sddl = "D:P(A;;" + std::to_string(rights | WRITE_DAC) + ";;;WD)";
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl.c_str(), SDDL_REVISION_1,
+                                                              &descriptor, nullptr))
+        throw std::runtime_error("cannot make a security descriptor");
+    win::UniqueHlocal owned(descriptor);
+    if (RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, descriptor) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot restrict " + subKey);
 }
 
 std::string ReadBackDisplayName(const std::string& subKey, const UninstallPlace& place) {

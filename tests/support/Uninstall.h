@@ -52,6 +52,9 @@ void AddUnicodeDisplayName(const std::string& subKey, const std::wstring& name,
                            const UninstallPlace& place = kOwnView);
 // A subkey without "DisplayName".
 void AddBareEntry(const std::string& subKey, const UninstallPlace& place = kOwnView);
+// Lets everyone open the subkey with these rights only (and change its rights again), as some
+// keys grant ordinary users less than KEY_READ.
+void GrantOnly(const std::string& subKey, DWORD rights, const UninstallPlace& place = kOwnView);
 // "DisplayName" of a subkey as RegQueryValueExA gives it back, up to its first NUL.
 std::string ReadBackDisplayName(const std::string& subKey, const UninstallPlace& place = kOwnView);
 
