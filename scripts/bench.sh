@@ -4,17 +4,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-bash scripts/install-deps.sh
-. scripts/host-win32.sh
+. scripts/prepare.sh
+quorvin_install
 quorvin_detect_win32
-presets=(win32 win64)
-if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
-  echo "Only the 64-bit figures: $QUORVIN_WIN32_UNAVAILABLE."
-  presets=(win64)
-fi
+read -r -a presets <<<"$(quorvin_startable_presets)"
 for preset in "${presets[@]}"; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
+  quorvin_build "$preset"
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -7,7 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-bash scripts/install-deps.sh
+. scripts/prepare.sh
+quorvin_install
 if [ -n "$(git status --porcelain)" ]; then
   echo "The tree has changes that are not committed; a release is built from a commit only." >&2
   git status --short >&2
@@ -21,8 +22,7 @@ mkdir dist
 for preset in win32 win64; do
   build=build/release-$preset
   rm -rf "$build"
-  cmake --preset "$preset" -B "$build" >/dev/null
-  cmake --build "$build" --target Quorvin -j"$(nproc)" >/dev/null
+  quorvin_build "$preset" "$build" Quorvin
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
   /usr/bin/python3 scripts/release_zip.py "$build/Quorvin.exe" docs/guide.ja.txt \
     resources/Product.h "$version" "$epoch" "dist/Quorvin-$version-$preset.zip"

@@ -5,16 +5,12 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-bash scripts/install-deps.sh
+. scripts/prepare.sh
+quorvin_install
 . scripts/wine-env.sh
 quorvin_detect_win32
-preset=win32
-if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
-  echo "Starting the 64-bit Quorvin instead of the shipped 32-bit one: $QUORVIN_WIN32_UNAVAILABLE." >&2
-  preset=win64
-fi
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
+read -r preset _ <<<"$(quorvin_startable_presets)"
+quorvin_build "$preset"
 
 if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'TXT'

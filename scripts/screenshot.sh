@@ -11,17 +11,13 @@ which=${1:-main}
 out=${2:-$root/build/$which-window.png}
 dpi=${3:-96}
 
-bash scripts/install-deps.sh
+. scripts/prepare.sh
+quorvin_install
 . scripts/wine-env.sh
 quorvin_detect_win32
-preset=win32
-if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
-  echo "Rendering the 64-bit Quorvin instead of the shipped 32-bit one: $QUORVIN_WIN32_UNAVAILABLE." >&2
-  preset=win64
-fi
+read -r preset _ <<<"$(quorvin_startable_presets)"
 build=$root/build/$preset
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
+quorvin_build "$preset"
 quorvin_enter_run_prefix "$build" display
 quorvin_set_dpi "$dpi"
 

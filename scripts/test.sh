@@ -6,13 +6,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+. scripts/prepare.sh
 
-bash scripts/install-deps.sh
-. scripts/host-win32.sh
+quorvin_install
 quorvin_detect_win32
 for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j"$(nproc)"
+  QUORVIN_BUILD_LOG=1 quorvin_build "$preset"
 done
 status=0
 for preset in win32 win64; do
