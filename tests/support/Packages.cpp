@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "resources/RegistryNames.h"
+#include "tests/support/Uninstall.h"
 #include "win/ShiftJis.h"
 #include "win/UniqueHandle.h"
 
@@ -29,9 +30,7 @@ std::wstring PackageKey(const std::string& fullName) {
 }
 
 void SetText(const std::string& fullName, const wchar_t* name, const std::wstring& text) {
-    SetPackageValue(fullName, name, REG_SZ,
-                    std::string(reinterpret_cast<const char*>(text.c_str()),
-                                (text.size() + 1) * sizeof(wchar_t)));
+    SetPackageValue(fullName, name, REG_SZ, StoredText(text));
 }
 
 }  // namespace

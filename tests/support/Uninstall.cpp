@@ -90,12 +90,14 @@ void AddStoredDisplayName(const std::string& subKey, DWORD type, const std::stri
         throw std::runtime_error("cannot set DisplayName of " + subKey);
 }
 
+std::string StoredText(const std::wstring& text) {
+    return std::string(reinterpret_cast<const char*>(text.c_str()),
+                       (text.size() + 1) * sizeof(wchar_t));
+}
+
 void AddUnicodeDisplayName(const std::string& subKey, const std::wstring& name,
                            const UninstallPlace& place) {
-    AddStoredDisplayName(subKey, REG_SZ,
-                         std::string(reinterpret_cast<const char*>(name.c_str()),
-                                     (name.size() + 1) * sizeof(wchar_t)),
-                         place);
+    AddStoredDisplayName(subKey, REG_SZ, StoredText(name), place);
 }
 
 void AddBareEntry(const std::string& subKey, const UninstallPlace& place) {

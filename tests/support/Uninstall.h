@@ -47,6 +47,8 @@ void AddDisplayName(const std::wstring& subKey, const std::string& text,
 // string type, as installers write it.
 void AddStoredDisplayName(const std::string& subKey, DWORD type, const std::string& stored,
                           const UninstallPlace& place = kOwnView);
+// The bytes that the W functions store for a text: UTF-16 with its terminating NUL.
+std::string StoredText(const std::wstring& text);
 // A "DisplayName" in UTF-16 with its terminating NUL, as REG_SZ.
 void AddUnicodeDisplayName(const std::string& subKey, const std::wstring& name,
                            const UninstallPlace& place = kOwnView);
