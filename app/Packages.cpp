@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "app/RegistryAccessor.h"
 #include "lib/SysText.h"
 #include "lib/System.h"
@@ -11,10 +13,30 @@
 
 namespace {
 
-// The package's identity name: its full name (Name_Version_Architecture_ResourceId_PublisherId)
-// up to the first "_", which a name cannot hold.
-std::wstring IdentityName(const std::wstring& fullName) {
+// The parts of a package's full name, Name_Version_Architecture_ResourceId_PublisherId; a part
+// cannot hold "_".
+std::wstring_view FullNamePart(std::wstring_view fullName, int index) {
+    for (int i = 0; i < index; ++i) {
+        std::wstring_view::size_type separator = fullName.find(L'_');
+        if (separator == std::wstring_view::npos) return {};
+        fullName.remove_prefix(separator + 1);
+    }
     return fullName.substr(0, fullName.find(L'_'));
+}
+
+bool EqualsNoCase(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() &&
+           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// A resource package (scales, languages), which a bundle names "split.<resource>", or a bundle,
+// whose resource id is "~": parts of an application, not applications of their own.
+bool IsResourceOrBundle(std::wstring_view fullName) {
+    std::wstring_view resource = FullNamePart(fullName, 3);
+    constexpr std::wstring_view kSplit = L"split.";
+    return resource == L"~" || (resource.size() > kSplit.size() &&
+                                EqualsNoCase(resource.substr(0, kSplit.size()), kSplit));
 }
 
 // The system's Windows folder, without a trailing separator.
@@ -30,23 +52,42 @@ std::wstring WindowsFolder() {
 // compares names.
 bool IsWithin(const std::wstring& path, const std::wstring& folder) {
     if (folder.empty() || path.size() < folder.size()) return false;
-    int length = static_cast<int>(folder.size());
-    return CompareStringOrdinal(path.c_str(), length, folder.c_str(), length, TRUE) == CSTR_EQUAL &&
+    return EqualsNoCase(std::wstring_view(path).substr(0, folder.size()), folder) &&
            (path.size() == folder.size() || path[folder.size()] == L'\\');
 }
 
-// The name the package is listed under, or nothing when it is not listed. Throws when a value
-// that it needs is damaged.
+// Whether the folder lies directly in a folder named WindowsApps, on any volume: where Windows
+// installs the packages it deploys. The package of a desktop program that its own installer
+// put elsewhere (Edge, OneDrive) only gives that program an identity; its uninstall entry
+// lists it.
+bool IsDeployedFolder(std::wstring_view root) {
+    while (!root.empty() && root.back() == L'\\') root.remove_suffix(1);
+    std::wstring_view::size_type leaf = root.rfind(L'\\');
+    if (leaf == std::wstring_view::npos) return false;
+    std::wstring_view parent = root.substr(0, leaf);
+    std::wstring_view::size_type start = parent.rfind(L'\\');
+    return start != std::wstring_view::npos &&
+           EqualsNoCase(parent.substr(start + 1), L"WindowsApps");
+}
+
+// The name the package is listed under, or nothing when it is not an installed application.
+// Throws when a value that it needs is damaged.
 std::optional<std::wstring> ListedName(RegistryAccessor& package, const std::wstring& fullName,
                                        const std::wstring& windows, IndirectStringResolver resolve,
                                        win::ComApartment& apartment) {
-    if (package.SubKeyCount() == 0) return std::nullopt;
+    if (IsResourceOrBundle(fullName)) return std::nullopt;
+    // No root folder: half installed, or being removed.
     std::wstring root(package.ReadString(kPackageRootFolderValue));
-    if (root.empty() || IsWithin(root, windows)) return std::nullopt;
+    if (root.empty() || IsWithin(root, windows) || !IsDeployedFolder(root)) return std::nullopt;
+    if (package.ReadDword(kPackageFrameworkValue).value_or(0) != 0) return std::nullopt;
+
+    const std::wstring identity(FullNamePart(fullName, 0));
     std::wstring name(package.ReadString(kDisplayNameValue));
-    if (!name.empty() && name[0] == L'@') {
+    if (name.empty() && !package.HasValue(kDisplayNameValue)) {
+        name = identity;
+    } else if (!name.empty() && name[0] == L'@') {
         apartment.Enter();
-        name = resolve(name).value_or(IdentityName(fullName));
+        name = resolve(name).value_or(identity);
     }
     name = lib::Trim(name);
     if (name.empty()) return std::nullopt;

@@ -11,10 +11,13 @@
 // when it cannot.
 using IndirectStringResolver = std::optional<std::wstring> (*)(const std::wstring& indirect);
 
-// The display names of the packages to list, in the registry's order, trimmed, blank ones left
-// out. A package is listed when it has an application (frameworks and resource packages have
-// none) and its root folder is not in the Windows folder, where the system's own apps are. A
-// name that cannot be resolved gives way to the package's identity name. A damaged or
-// unreadable entry is skipped: nothing here throws for one. None without a repository, as on
-// Windows 7.
+// The display names of the installed application packages, in the registry's order, trimmed,
+// blank ones left out. Left out are frameworks ("Framework" nonzero), resource packages and
+// bundles (by the resource id in the full name), system apps (root folder in the Windows
+// folder), the package identities of desktop programs (root folder outside every WindowsApps
+// folder) and packages without a root folder (half installed, or being removed). An
+// application package is listed whether or not it has subkeys: Windows makes one only for an
+// application that registers something. A name that cannot be resolved, or a missing one,
+// gives way to the package's identity name. A damaged or unreadable entry is skipped: nothing
+// here throws for one. None without a repository, as on Windows 7.
 std::vector<std::wstring> PackagedApplicationNames(IndirectStringResolver resolve);

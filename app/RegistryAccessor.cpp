@@ -126,3 +126,17 @@ std::wstring_view RegistryAccessor::ReadString(const wchar_t* name) {
     std::wstring_view text(buffer_.data(), size / sizeof(wchar_t));
     return text.substr(0, text.find(L'\0'));
 }
+
+std::optional<DWORD> RegistryAccessor::ReadDword(const wchar_t* name) const {
+    DWORD type = 0, value = 0, size = sizeof(value);
+    if (RegQueryValueExW(current_.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(value))
+        return std::nullopt;
+    return value;
+}
+
+bool RegistryAccessor::HasValue(const wchar_t* name) const {
+    return RegQueryValueExW(current_.get(), name, nullptr, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
+}

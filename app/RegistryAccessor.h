@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,10 @@ class RegistryAccessor {
     // One read into a buffer that the accessor keeps, a second only for a value larger than
     // the buffer; the text lives in that buffer until the next read.
     std::wstring_view ReadString(const wchar_t* name);
+    // A REG_DWORD value of the current key; nothing when it is missing or of another type.
+    std::optional<DWORD> ReadDword(const wchar_t* name) const;
+    // Whether the current key has the value, whatever its type and size.
+    bool HasValue(const wchar_t* name) const;
 
   private:
     template <typename Open>

@@ -11,3 +11,5 @@ inline constexpr char kPackageRepositoryPath[] =
     "\\Repository\\Packages";
 inline constexpr wchar_t kDisplayNameValue[] = L"DisplayName";
 inline constexpr wchar_t kPackageRootFolderValue[] = L"PackageRootFolder";
+// Nonzero in a framework package (the runtimes that applications use), as REG_DWORD.
+inline constexpr wchar_t kPackageFrameworkValue[] = L"Framework";

@@ -8,6 +8,7 @@
 
 #include "lib/SysText.h"
 #include "resources/Product.h"
+#include "resources/RegistryNames.h"
 #include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/support/Clipboard.h"
@@ -225,6 +226,56 @@ TEST_F(Output, ListsPackagedApplicationsInTheFileAndOnTheClipboard) {
     EXPECT_EQ(NextBox().text, kSaved);
     EXPECT_EQ(program->WaitExit(), 0u);
     EXPECT_EQ(ReadFileBytes(folder + "\\packages.txt"), expected);
+}
+
+// The package repository in the shapes real machines hold it: an application has a subkey only
+// when it registers something, frameworks say so in a value, and a desktop program's own
+// package identity lies outside every WindowsApps folder.
+TEST_F(Output, ListsEveryInstalledApplicationPackageAsWindowsRecordsIt) {
+    const std::wstring apps = L"C:\\Program Files\\WindowsApps\\";
+    support::AddDisplayName("Microsoft Edge", "Microsoft Edge");
+    const std::string terminal = "Microsoft.WindowsTerminal_1.12.10983.0_x64__8wekyb3d8bbwe";
+    support::AddPackage(terminal, L"Windows Terminal", apps + win::FromShiftJis(terminal));
+    support::AddPackage("Microsoft.WindowsTerminal_1.12.10983.0_neutral_~_8wekyb3d8bbwe",
+                        L"Windows Terminal", apps + L"Microsoft.WindowsTerminal_neutral_~");
+    const std::string calculator = "Microsoft.WindowsCalculator_11.2210.0.0_x64__8wekyb3d8bbwe";
+    support::AddPackage(calculator, L"Calculator", apps + L"Calculator");
+    support::AddPackageApplication(calculator, L"App");
+    const std::string vclibs = "Microsoft.VCLibs.140.00_14.0.30704.0_x64__8wekyb3d8bbwe";
+    support::AddPackage(vclibs, L"Microsoft Visual C++ 2015 UWP Runtime Package",
+                        apps + win::FromShiftJis(vclibs));
+    support::MarkFramework(vclibs);
+    const std::string xaml = "Microsoft.UI.Xaml.CBS_8.2310.30001.0_x64__8wekyb3d8bbwe";
+    support::AddPackage(xaml, L"Microsoft.UI.Xaml",
+                        L"C:\\Windows\\SystemApps\\Microsoft.UI.Xaml.CBS_8wekyb3d8bbwe");
+    support::MarkFramework(xaml);
+    support::AddPackage("Microsoft.MicrosoftEdge.Stable_120.0.2210.91_neutral__8wekyb3d8bbwe",
+                        L"Microsoft Edge",
+                        L"C:\\Program Files (x86)\\Microsoft\\Edge\\Application");
+    support::AddPackage("Microsoft.OneDriveSync_21220.1024.5.0_neutral__8wekyb3d8bbwe", L"OneDrive",
+                        L"C:\\Users\\user\\AppData\\Local\\Microsoft\\OneDrive");
+    support::AddPackage("Microsoft.SecondDrive_1.0.0.0_x64__8wekyb3d8bbwe", L"Second Drive App",
+                        L"d:\\windowsapps\\Microsoft.SecondDrive_1.0.0.0_x64__8wekyb3d8bbwe\\");
+    DWORD status = 0;
+    support::SetPackageValue("Microsoft.Staged_1.0.0.0_x64__8wekyb3d8bbwe", L"PackageStatus",
+                             REG_DWORD, std::string(reinterpret_cast<char*>(&status), 4));
+    support::AddBarePackage("Microsoft.Removed_1.0.0.0_x64__8wekyb3d8bbwe");
+    const std::string purchase = "Microsoft.StorePurchaseApp_12008.1001.1.0_x64__8wekyb3d8bbwe";
+    support::SetPackageValue(purchase, kPackageRootFolderValue, REG_SZ,
+                             support::StoredText(apps + win::FromShiftJis(purchase)));
+
+    // The packages in the registry's order, by full name.
+    const std::string expected = support::ExpectedReportText({"Microsoft Edge", "Second Drive App",
+                                                              "Microsoft.StorePurchaseApp",
+                                                              "Calculator", "Windows Terminal"});
+    support::ClipboardHolder holder;
+    Start();
+    support::Click(Button(kCopyButtonCaption));
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(support::ReadClipboardBlock().substr(0, expected.size() + 1), expected + '\0');
+    support::Answer(box, IDOK);
+    EXPECT_EQ(program->WaitExit(), 0u);
 }
 
 TEST_F(Output, AnEmptyReportLeavesTheClipboardAlone) {

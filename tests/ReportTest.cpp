@@ -293,7 +293,7 @@ TEST_F(Report, ListsPackagesWhenNoUninstallKeyHasAnEntry) {
 }
 
 TEST_F(Report, PackagesThatAreNotListedChangeNothing) {
-    support::AddPackage("A.Runtime_1.0.0.0_x64__x", L"Runtime", L"C:\\Program Files\\A", 0);
+    support::AddPackage("A.Runtime_1.0.0.0_x64__x", L"Runtime", L"C:\\Program Files\\A");
     support::AddPackage("A.System_1.0.0.0_x64__x", L"System", L"C:\\windows\\SystemApps\\A");
     EXPECT_EQ(Build(), Lines{});
     EXPECT_EQ(Messages(), std::vector<std::string>{kNoApplications});

@@ -36,11 +36,23 @@ void SetText(const std::string& fullName, const wchar_t* name, const std::wstrin
 }  // namespace
 
 void AddPackage(const std::string& fullName, const std::wstring& displayName,
-                const std::wstring& rootFolder, int applications) {
+                const std::wstring& rootFolder) {
     SetText(fullName, kDisplayNameValue, displayName);
     SetText(fullName, kPackageRootFolderValue, rootFolder);
-    for (int i = 1; i <= applications; ++i)
-        CreateKey(PackageKey(fullName) + L"\\App" + std::to_wstring(i));
+}
+
+void AddPackageApplication(const std::string& fullName, const std::wstring& application) {
+    CreateKey(PackageKey(fullName) + L"\\" + application + L"\\Capabilities");
+}
+
+void MarkFramework(const std::string& fullName) {
+    DWORD one = 1;
+    SetPackageValue(fullName, kPackageFrameworkValue, REG_DWORD,
+                    std::string(reinterpret_cast<const char*>(&one), sizeof(one)));
+}
+
+void AddBarePackage(const std::string& fullName) {
+    CreateKey(PackageKey(fullName));
 }
 
 void SetPackageValue(const std::string& fullName, const std::wstring& name, DWORD type,
@@ -63,13 +75,17 @@ void AddPackagesOfEveryKind() {
     const std::wstring apps = L"C:\\Program Files\\WindowsApps\\";
     AddPackage("Contoso.Dup_1.0.0.0_x64__8wekyb3d8bbwe", L"Machine Tool", apps + L"Dup");
     AddPackage("Contoso.Notes_1.0.0.0_x64__8wekyb3d8bbwe", kIndirectName, apps + L"Notes");
-    AddPackage("Contoso.Runtime_2.0.0.0_x64__8wekyb3d8bbwe", L"Contoso Runtime", apps + L"Rt", 0);
+    AddPackageApplication("Contoso.Notes_1.0.0.0_x64__8wekyb3d8bbwe", L"App");
+    AddPackage("Contoso.Runtime_2.0.0.0_x64__8wekyb3d8bbwe", L"Contoso Runtime", apps + L"Rt");
+    MarkFramework("Contoso.Runtime_2.0.0.0_x64__8wekyb3d8bbwe");
     AddPackage("Contoso.Tool_1.0.0.0_neutral_split.scale-150_8wekyb3d8bbwe", L"Contoso Tool",
-               apps + L"Scale", 0);
+               apps + L"Scale");
     AddPackage("Contoso.Tool_1.0.0.0_x64__8wekyb3d8bbwe", L"Contoso Tool", apps + L"Tool");
     AddPackage("Contoso.Trim_1.0.0.0_x64__8wekyb3d8bbwe", L" \t\u3000Trimmed Tool\u3000 ",
                apps + L"Trim");
-    AddPackage("Contoso.Two_1.0.0.0_x64__8wekyb3d8bbwe", L"Two Apps", apps + L"Two", 2);
+    AddPackage("Contoso.Two_1.0.0.0_x64__8wekyb3d8bbwe", L"Two Apps", apps + L"Two");
+    AddPackageApplication("Contoso.Two_1.0.0.0_x64__8wekyb3d8bbwe", L"App");
+    AddPackageApplication("Contoso.Two_1.0.0.0_x64__8wekyb3d8bbwe", L"Viewer");
     AddPackage("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", L"", apps + L"Damaged");
     SetPackageValue("Damaged.Name_1.0.0.0_x64__8wekyb3d8bbwe", kDisplayNameValue, REG_DWORD,
                     std::string(4, '\x01'));
@@ -88,6 +104,7 @@ void AddStorePackages(int count) {
         AddPackage(win::ToShiftJis(fullName),
                    L"@{" + fullName + L"?ms-resource://" + name + L"/Resources/AppName}",
                    L"C:\\Program Files\\WindowsApps\\" + fullName);
+        AddPackageApplication(win::ToShiftJis(fullName), L"App");
     }
 }
 

@@ -8,10 +8,16 @@
 
 namespace support {
 
-// A package as the system records it: its display name and root folder, and one subkey per
-// application (frameworks and resource packages have none).
+// A package as the system records it: its display name and root folder, no subkeys.
 void AddPackage(const std::string& fullName, const std::wstring& displayName,
-                const std::wstring& rootFolder, int applications = 1);
+                const std::wstring& rootFolder);
+// An application of the package that registers something (a file type, a protocol): Windows
+// makes a subkey for it, with "Capabilities" below.
+void AddPackageApplication(const std::string& fullName, const std::wstring& application);
+// A framework: "Framework" = 1.
+void MarkFramework(const std::string& fullName);
+// A package key without values, as a half-installed package may leave it.
+void AddBarePackage(const std::string& fullName);
 // A value of a package with exactly these bytes and this type, for damaged entries.
 void SetPackageValue(const std::string& fullName, const std::wstring& name, DWORD type,
                      const std::string& bytes);
@@ -21,11 +27,11 @@ void RemovePackages();
 // One package of every kind the report tells apart, in the registry's order: a duplicate of the
 // uninstall entry "Machine Tool", one with an indirect name that kIndirectName resolves to
 // "Contoso Notes" and Wine cannot, a framework, a resource package, a plain one, one whose
-// name has blanks around it (and ideographic spaces inside them), one with two applications,
-// a damaged one, one whose name nobody resolves, and a system app under C:\Windows.
+// name has blanks around it (and ideographic spaces inside them), one with two application
+// subkeys, a damaged one, one whose name nobody resolves, and a system app under C:\Windows.
 void AddPackagesOfEveryKind();
-// Packages as the Store leaves them, each with one application and an indirect name, for the
-// benchmarks: "Store.AppNNNNN" with NNNNN from 0.
+// Packages as the Store leaves them, each with an application subkey and an indirect name, for
+// the benchmarks: "Store.AppNNNNN" with NNNNN from 0.
 void AddStorePackages(int count);
 
 inline const std::wstring kIndirectName =
