@@ -4,6 +4,7 @@
 # is there.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/host-win32.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/i386-pairs.sh"
 
 packages=(
   cmake make clang-format git
@@ -59,8 +60,11 @@ if [ ${#missing[@]} -gt 0 ] || [ ${#missing_i386[@]} -gt 0 ]; then
   $sudo apt-get update -qq || echo "apt-get update reported errors; installing from what it has" >&2
   [ ${#missing[@]} -eq 0 ] || apt_install "${missing[@]}"
   # Wine's 32-bit half can be missing from a mirror that has the rest: the 64-bit build still
-  # builds and runs, and the test script says which tests that leaves out.
-  if [ ${#missing_i386[@]} -gt 0 ] && ! apt_install "${missing_i386[@]}"; then
+  # builds and runs, and the test script says which tests that leaves out. An index that failed
+  # to update can leave it installable only with its Multi-Arch pairs pinned.
+  if [ ${#missing_i386[@]} -gt 0 ] && ! error=$(apt_install "${missing_i386[@]}" 2>&1) &&
+    ! quorvin_install_i386_pinned "${missing_i386[@]}"; then
+    printf '%s\n' "$error" >&2
     echo "Could not install ${missing_i386[*]}: 32-bit Windows programs will not run under Wine" >&2
   fi
 fi
