@@ -1,4 +1,6 @@
-// Read-only access to one registry key at a time below a root key.
+// The report's way of reading the registry: one key at a time below a root key, in a chosen
+// registry view, with the rights an ordinary user is granted, and the library's messages for
+// a value that cannot be read.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "win/UniqueHandle.h"
+#include "win/RegistryKey.h"
 
 // The registry views that can hold a key below HKEY_LOCAL_MACHINE\Software, the program's own
 // first: 64-bit Windows keeps the keys of 32-bit and of 64-bit programs apart, and redirects
@@ -28,22 +30,20 @@ class RegistryAccessor {
     // key stays as it was and the result is false.
     bool OpenKeyReadOnly(const std::string& path);
     // The same for a direct subkey of the root key named in UTF-16, as SubKeyNames gives it:
-    // a name the ANSI code page cannot hold ("Café", or "Yen¥Key", which would come back as a
+    // a name that code page 932 cannot hold ("Café", or "Yen¥Key", which would come back as a
     // path "Yen\Key") still opens the key it names.
     bool OpenSubKeyReadOnly(const std::wstring& name);
 
-    HKEY CurrentKey() const { return current_.get(); }
+    HKEY CurrentKey() const { return current_.Get(); }
 
     // Names of the current key's direct subkeys in the registry's own order; empty when they
     // cannot be counted.
     std::vector<std::wstring> SubKeyNames() const;
-    // How many direct subkeys the current key has; 0 when they cannot be counted.
-    DWORD SubKeyCount() const;
 
     // A text value of the current key in UTF-16, as stored, up to its first NUL: "" when the
     // value is missing or empty. Throws when the value cannot be read after its size was known,
     // or is neither REG_SZ nor REG_EXPAND_SZ. REG_EXPAND_SZ text comes as stored, references
-    // unexpanded; a last odd byte is no character and is dropped, as the ANSI read drops it.
+    // unexpanded; a last odd byte is no character and is dropped.
     // One read into a buffer that the accessor keeps, a second only for a value larger than
     // the buffer; the text lives in that buffer until the next read.
     std::wstring_view ReadString(const wchar_t* name);
@@ -53,11 +53,11 @@ class RegistryAccessor {
     bool HasValue(const wchar_t* name) const;
 
   private:
-    template <typename Open>
-    bool OpenWith(Open open);
+    template <typename Path>
+    bool OpenWith(HKEY base, const Path* path);
 
     HKEY root_;
     REGSAM view_;
-    win::UniqueHkey current_;
+    win::RegistryKey current_;
     std::vector<wchar_t> buffer_ = std::vector<wchar_t>(256);
 };
