@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "app/Report.h"
-#include "app/ReportOutput.h"
+#include "app/ReportClipboard.h"
+#include "app/ReportFile.h"
+#include "app/ReportText.h"
 #include "lib/ZDQException.h"
 #include "lib/ZDQFunctions.h"
 #include "resources/FormFont.h"

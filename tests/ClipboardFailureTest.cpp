@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ReportOutput.h"
+#include "app/ReportClipboard.h"
 #include "lib/System.h"
 #include "resources/UserTexts.h"
 #include "tests/support/Clipboard.h"

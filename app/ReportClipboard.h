@@ -1,22 +1,12 @@
-// Where a finished report goes: a text file or the clipboard. Both get it in Shift-JIS, made
-// here and nowhere else; the clipboard also in UTF-16, exactly as the report holds it.
+// The report on the clipboard: Shift-JIS made here for CF_TEXT, and the report's UTF-16 itself.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "win/Clipboard.h"
-
-// Every line followed by CR LF, the last one too.
-std::wstring ReportText(const std::vector<std::wstring>& lines);
-
-// Creates (or empties) the file and writes the whole text as Shift-JIS in one write, without a
-// byte-order mark. Throws when the file cannot be created, or when the write fails or falls
-// short.
-void WriteReportFile(const std::wstring& path, const std::wstring& text);
 
 // The clipboard calls that cannot be made to fail for real; tests put failing ones in.
 struct ClipboardCalls {
@@ -35,8 +25,8 @@ bool SleepBetweenTries(DWORD milliseconds);
 // text whatever the keyboard layout, and Unicode readers every name exactly. Tries for about a
 // second to open a clipboard that another program holds, pausing between the tries; false, and
 // nothing touched, when a pause gives up. Throws when the clipboard cannot be opened or does not
-// take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode helpers is no
-// error: Windows then converts CF_TEXT itself, best-fitted names and all.
+// take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode
+// helpers is no error: Windows then converts CF_TEXT itself, best-fitted names and all.
 bool PutTextOnClipboard(HWND owner, const std::wstring& text,
                         const ClipboardCalls& calls = SystemClipboardCalls(),
                         const ClipboardPause& pause = &SleepBetweenTries);
