@@ -34,7 +34,7 @@ void PlaceUnicodeForms(const std::wstring& text, const ClipboardCalls& calls) {
 }  // namespace
 
 const ClipboardCalls& SystemClipboardCalls() {
-    static const ClipboardCalls calls{&::GlobalAlloc, &::SetClipboardData};
+    static const ClipboardCalls calls{&::GlobalAlloc, &::EmptyClipboard, &::SetClipboardData};
     return calls;
 }
 
@@ -56,7 +56,8 @@ bool PutTextOnClipboard(HWND owner, const std::wstring& text, const ClipboardCal
     win::UniqueHglobal block =
         win::ClipboardBlock(bytes.c_str(), bytes.size() + 1, calls.globalAlloc);
     if (!block) throw lib::Exception(kClipboardNotSetError);
-    EmptyClipboard();
+    // Without emptying, the clipboard is not ours to fill: as good as not opened.
+    if (!calls.emptyClipboard()) throw lib::Exception(kClipboardNotOpenedError);
     if (!win::PlaceOnClipboard(CF_TEXT, std::move(block), calls.setClipboardData))
         throw lib::Exception(kClipboardNotSetError);
     PlaceUnicodeForms(text, calls);

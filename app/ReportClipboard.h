@@ -11,6 +11,7 @@
 // The clipboard calls that cannot be made to fail for real; tests put failing ones in.
 struct ClipboardCalls {
     win::GlobalAllocFn globalAlloc;
+    win::EmptyClipboardFn emptyClipboard;
     win::SetClipboardDataFn setClipboardData;
 };
 const ClipboardCalls& SystemClipboardCalls();
@@ -24,8 +25,8 @@ bool SleepBetweenTries(DWORD milliseconds);
 // NUL, the text itself as CF_UNICODETEXT, and CF_LOCALE Japanese, so that every reader gets the
 // text whatever the keyboard layout, and Unicode readers every name exactly. Tries for about a
 // second to open a clipboard that another program holds, pausing between the tries; false, and
-// nothing touched, when a pause gives up. Throws when the clipboard cannot be opened or does not
-// take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode
+// nothing touched, when a pause gives up. Throws when the clipboard cannot be opened or emptied,
+// or does not take the CF_TEXT; nothing is left behind then. A refusal of the two Unicode
 // helpers is no error: Windows then converts CF_TEXT itself, best-fitted names and all.
 bool PutTextOnClipboard(HWND owner, const std::wstring& text,
                         const ClipboardCalls& calls = SystemClipboardCalls(),

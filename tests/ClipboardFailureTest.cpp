@@ -27,6 +27,11 @@ HGLOBAL WINAPI NoMemory(UINT, SIZE_T) {
     return nullptr;
 }
 
+BOOL WINAPI CannotEmpty() {
+    SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
+    return FALSE;
+}
+
 HANDLE WINAPI RefuseData(UINT, HANDLE data) {
     gHandedBlock = data;
     return nullptr;
@@ -78,6 +83,14 @@ TEST_F(ClipboardFailure, AnAllocationThatFailsLeavesTheClipboardAsItWas) {
     ClipboardCalls calls = SystemClipboardCalls();
     calls.globalAlloc = NoMemory;
     EXPECT_EQ(Failure(calls), kClipboardNotSetError);
+    EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "the clipboard must be closed again";
+    EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
+}
+
+TEST_F(ClipboardFailure, AClipboardThatCannotBeEmptiedIsOneThatCannotBeOpened) {
+    ClipboardCalls calls = SystemClipboardCalls();
+    calls.emptyClipboard = CannotEmpty;
+    EXPECT_EQ(Failure(calls), kClipboardNotOpenedError);
     EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "the clipboard must be closed again";
     EXPECT_EQ(support::ReadClipboardBlock().substr(0, 9), std::string("previous\0", 9));
 }

@@ -47,6 +47,7 @@ class GlobalLockGuard {
 };
 
 using GlobalAllocFn = HGLOBAL(WINAPI*)(UINT flags, SIZE_T bytes);
+using EmptyClipboardFn = BOOL(WINAPI*)();
 using SetClipboardDataFn = HANDLE(WINAPI*)(UINT format, HANDLE data);
 
 // A movable, shareable memory block holding a copy of the bytes; empty when it cannot be had.
