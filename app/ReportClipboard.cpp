@@ -15,7 +15,7 @@ constexpr DWORD kOpenRetryMs = 100;
 
 // The CF_TEXT is Shift-JIS whatever the keyboard layout: without a locale of its own, Windows
 // would convert it for readers of other formats with the code page of the input language.
-constexpr LCID kReportLocale = 0x0411;
+constexpr LCID kReportLocale = win::kShiftJisLocale;
 
 // Hands a copy of the bytes to the open clipboard as this format; false when it is refused.
 bool Place(UINT format, const void* bytes, std::size_t size, const ClipboardCalls& calls) {

@@ -9,8 +9,6 @@
 namespace win {
 namespace {
 
-constexpr UINT kShiftJis = 932;
-
 // The conversion functions count in int.
 int Count(std::size_t size) {
     if (size > static_cast<std::size_t>(std::numeric_limits<int>::max() / 2))
@@ -23,9 +21,9 @@ int Count(std::size_t size) {
 std::wstring FromShiftJis(std::string_view bytes) {
     if (bytes.empty()) return std::wstring();
     int count = Count(bytes.size());
-    int length = MultiByteToWideChar(kShiftJis, 0, bytes.data(), count, nullptr, 0);
+    int length = MultiByteToWideChar(kShiftJisCodePage, 0, bytes.data(), count, nullptr, 0);
     std::wstring text(length, L'\0');
-    MultiByteToWideChar(kShiftJis, 0, bytes.data(), count, text.data(), length);
+    MultiByteToWideChar(kShiftJisCodePage, 0, bytes.data(), count, text.data(), length);
     return text;
 }
 
@@ -33,9 +31,10 @@ std::string ToShiftJis(std::wstring_view text) {
     if (text.empty()) return std::string();
     int count = Count(text.size());
     int length =
-        WideCharToMultiByte(kShiftJis, 0, text.data(), count, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(kShiftJisCodePage, 0, text.data(), count, nullptr, 0, nullptr, nullptr);
     std::string bytes(length, '\0');
-    WideCharToMultiByte(kShiftJis, 0, text.data(), count, bytes.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(kShiftJisCodePage, 0, text.data(), count, bytes.data(), length, nullptr,
+                        nullptr);
     return bytes;
 }
 

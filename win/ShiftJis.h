@@ -8,6 +8,10 @@
 
 namespace win {
 
+// Shift-JIS, and the locale that names it on the clipboard: Japanese.
+inline constexpr unsigned kShiftJisCodePage = 932;
+inline constexpr unsigned long kShiftJisLocale = 0x0411;
+
 // What the bytes mean; a byte that is no Shift-JIS character becomes the system's stand-in.
 std::wstring FromShiftJis(std::string_view bytes);
 // The text in Shift-JIS: a character without a form there becomes its best fit ("R" for "®")
