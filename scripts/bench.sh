@@ -2,9 +2,7 @@
 # Builds the benchmark programs of both presets and runs each one under Wine in a throwaway
 # prefix, the 32-bit figures beside the 64-bit ones. Takes about ten minutes.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-. scripts/prepare.sh
+. "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 quorvin_install
 quorvin_detect_win32
 read -r -a presets <<<"$(quorvin_startable_presets)"

@@ -3,7 +3,7 @@
 # temporary folders, runs release.sh in each, and compares what they wrote. Takes a few
 # minutes; the test suite checks only the cheap signs of it.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for clone in first second-clone; do

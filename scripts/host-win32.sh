@@ -29,8 +29,9 @@ quorvin_pe_machine() {
   od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' '
 }
 
-quorvin_wine32_installed() {
-  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+# Whether dpkg has a package installed, by name with or without its architecture (wine32:i386).
+quorvin_package_installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
 
 # One line on why Wine cannot start 32-bit Windows programs here; nothing when it can.
@@ -40,7 +41,7 @@ quorvin_win32_unavailable_reason() {
     echo "QUORVIN_ASSUME_NO_WIN32=1 asks to act as on a host without 32-bit support"
   elif ! quorvin_kernel_runs_32bit; then
     echo "this host's kernel cannot run 32-bit programs (no IA32 emulation), so Wine cannot start 32-bit Windows programs"
-  elif ! quorvin_wine32_installed; then
+  elif ! quorvin_package_installed wine32:i386; then
     echo "wine32:i386 (Wine's 32-bit half) is not installed, so Wine cannot start 32-bit Windows programs"
   fi
 }

@@ -33,15 +33,14 @@ locale_ready() {
     locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8\$" || return 1
   done
 }
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 missing=()
 for p in "${packages[@]}"; do
-  installed "$p" || missing+=("$p")
+  quorvin_package_installed "$p" || missing+=("$p")
 done
 missing_i386=()
 for p in "${packages_i386[@]}"; do
-  installed "$p:i386" || missing_i386+=("$p:i386")
+  quorvin_package_installed "$p:i386" || missing_i386+=("$p:i386")
 done
 [ ${#missing[@]} -eq 0 ] && [ ${#missing_i386[@]} -eq 0 ] && locale_ready && exit 0
 

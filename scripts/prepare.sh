@@ -1,6 +1,9 @@
 # Sourced by the scripts that build and run Quorvin: installs what is missing, builds presets,
-# and tells which builds Wine can start on this host.
+# and tells which builds Wine can start on this host. Its callers then work from the
+# repository's root, $root, wherever they were started from.
 QUORVIN_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$QUORVIN_SCRIPTS/.." && pwd)
+cd "$root"
 . "$QUORVIN_SCRIPTS/host-win32.sh"
 
 quorvin_install() {

@@ -4,10 +4,7 @@
 # Quorvin.exe and the Japanese guide, and SHA256SUMS. The same commit gives the same bytes in
 # any folder of any machine set up by install-deps.sh.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-
-. scripts/prepare.sh
+. "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 quorvin_install
 if [ -n "$(git status --porcelain)" ]; then
   echo "The tree has changes that are not committed; a release is built from a commit only." >&2

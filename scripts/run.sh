@@ -2,10 +2,7 @@
 # Installs what is missing, builds the shipped 32-bit Quorvin and starts it under Wine on this
 # display; where Wine cannot start 32-bit programs, the 64-bit build instead.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-
-. scripts/prepare.sh
+. "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 quorvin_install
 . scripts/wine-env.sh
 quorvin_detect_win32

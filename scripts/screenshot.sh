@@ -5,13 +5,11 @@
 #   bash scripts/screenshot.sh [main|about] [out.png] [dpi]
 #   (default: main, build/<window>.png, 96)
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
+. "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 which=${1:-main}
 out=${2:-$root/build/$which-window.png}
 dpi=${3:-96}
 
-. scripts/prepare.sh
 quorvin_install
 . scripts/wine-env.sh
 quorvin_detect_win32

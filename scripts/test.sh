@@ -4,10 +4,7 @@
 # Wine cannot start 32-bit programs, the 32-bit tests that need Wine are skipped and the last
 # line says how many and why; QUORVIN_REQUIRE_WIN32=1 makes them fail instead.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-. scripts/prepare.sh
-
+. "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 quorvin_install
 quorvin_detect_win32
 for preset in win32 win64; do
