@@ -25,7 +25,8 @@ quorvin_i386_pairs() {
         if (pkg ~ /:i386$/ || installed[pkg] == "(none)" || installed[pkg ":i386"] != "(none)")
           continue
         v = candidate[pkg ":i386"]
-        if (v == "" || v == "(none)" || v == installed[pkg]) continue
+        # Where both indexes offer the same candidate, apt brings the halves together itself.
+        if (v == "" || v == "(none)" || v == installed[pkg] || v == candidate[pkg]) continue
         if (index(table[pkg], " " v " ")) { pairs = pairs pkg " " v "\n"; continue }
         print "no version of " pkg " is offered for both architectures (amd64 has " \
           installed[pkg] ", i386 " v ")"

@@ -40,8 +40,9 @@ policy $gst:amd64 $gst 1.22.0-3+deb12u7 1.22.0-3+deb12u7 " *** 1.22.0-3+deb12u7 
   "$security amd64 Packages" "$status" "     1.22.0-3+deb12u6 500" "$release amd64 Packages"
 policy $gst:i386 $gst:i386 "(none)" 1.22.0-3+deb12u6 "     1.22.0-3+deb12u6 500" \
   "$release i386 Packages"
-policy libc6:amd64 libc6 2.36-9+deb12u7 2.36-9+deb12u7 " *** 2.36-9+deb12u7 500" \
-  "$release amd64 Packages" "$status"
+# Older on amd64 than either index: apt upgrades it to meet its i386 half unaided.
+policy libc6:amd64 libc6 2.36-9+deb12u4 2.36-9+deb12u7 "     2.36-9+deb12u7 500" \
+  "$release amd64 Packages" " *** 2.36-9+deb12u4 100" "$status"
 policy libc6:i386 libc6:i386 "(none)" 2.36-9+deb12u7 "     2.36-9+deb12u7 500" \
   "$release i386 Packages"
 
