@@ -5,6 +5,7 @@
 #include "resources/WindowNames.h"
 #include "ui/Application.h"
 #include "win/ModulePath.h"
+#include "win/ProgramInstance.h"
 
 T_ZDQGUICommonAboutForm::T_ZDQGUICommonAboutForm() : T_ZDQBaseCommonAboutForm(kAboutClass) {}
 
@@ -19,7 +20,7 @@ void T_ZDQGUICommonAboutForm::FormShow() {
         SetCaption(ReadOwnVersionInfo(viProductName) + kAboutCaptionSuffix);
         const ui::Application& app = ui::Application::Current();
         ui::Picture icon;
-        icon.LoadFromResource(app.Instance(), app.IconName(), ui::kStandardIconSize);
+        icon.LoadFromResource(win::ProgramInstance(), app.IconName(), ui::kStandardIconSize);
         SetAppIcon(icon);
         SetControlText(idLblProductName, ReadOwnVersionInfo(viProductName));
         SetControlText(idLblCompanyName, ReadOwnVersionInfo(viCompanyName));

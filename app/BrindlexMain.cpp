@@ -18,6 +18,7 @@
 #include "ui/Application.h"
 #include "ui/ClickRoutes.h"
 #include "ui/SaveDialog.h"
+#include "win/ProgramInstance.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ std::unique_ptr<TCAboutForm> CreateAboutComponent() {
     about->CompanyName = QUORVIN_COMPANY_NAME;
     about->Copyright = QUORVIN_COPYRIGHT;
     // The 32 x 32 image at 96 DPI; the dialog loads the size its DPI asks for.
-    about->Picture.LoadFromResource(ui::Application::Current().Instance(), QUORVIN_ABOUTICON,
+    about->Picture.LoadFromResource(win::ProgramInstance(), QUORVIN_ABOUTICON,
                                     ui::kStandardIconSize);
     return about;
 }

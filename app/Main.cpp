@@ -10,8 +10,8 @@
 
 namespace {
 
-int Run(HINSTANCE instance) {
-    ui::Application application(instance, kProgramSetup);
+int Run() {
+    ui::Application application(kProgramSetup);
     try {
         application.CreateForm<TfrmQuorvinMain>();
         application.Run();
@@ -24,7 +24,7 @@ int Run(HINSTANCE instance) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before any DLL is loaded: a program run from a Downloads folder must not pick up a DLL
     // that was saved next to it.
     win::RestrictDllSearch();
@@ -37,7 +37,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The library's units start before the application object and stop after it is gone.
     LibraryUnits units;
     try {
-        return Run(instance);
+        return Run();
     } catch (...) {
         // The application could not be made: there is no box to say so in.
         return 1;

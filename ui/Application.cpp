@@ -7,6 +7,7 @@
 #include "ui/MessageLoop.h"
 #include "ui/ModalScope.h"
 #include "ui/Picture.h"
+#include "win/ProgramInstance.h"
 #include "win/ShiftJis.h"
 
 namespace ui {
@@ -40,12 +41,11 @@ class Application::OwnerWindow : public Window {
     Application& application_;
 };
 
-Application::Application(HINSTANCE instance, const ApplicationSetup& setup)
-    : instance_(instance),
-      title_(setup.title),
+Application::Application(const ApplicationSetup& setup)
+    : title_(setup.title),
       unknownErrorText_(setup.unknownErrorText),
       iconName_(setup.iconName),
-      icon_(LoadIconResource(instance, setup.iconName, GetSystemMetrics(SM_CXICON))) {
+      icon_(LoadIconResource(win::ProgramInstance(), setup.iconName, GetSystemMetrics(SM_CXICON))) {
     if (gCurrent) throw std::logic_error("only one application object may exist");
     window_ = std::make_unique<OwnerWindow>(*this, icon_.get());
     // Only a complete application is the process's, and hears of the window layer's errors.

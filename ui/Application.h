@@ -30,7 +30,7 @@ class Application {
   public:
     // Ready for use once made: its hidden owner window exists and the window layer's errors go
     // to its error box. Throws when another application exists or the window cannot be made.
-    Application(HINSTANCE instance, const ApplicationSetup& setup);
+    explicit Application(const ApplicationSetup& setup);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -41,7 +41,6 @@ class Application {
     static Application* Find() noexcept;
 
     const std::string& Title() const { return title_; }
-    HINSTANCE Instance() const { return instance_; }
     HICON Icon() const { return icon_.get(); }
     // The icon resource, for a window that loads it at its own DPI.
     const char* IconName() const { return iconName_.c_str(); }
@@ -97,7 +96,6 @@ class Application {
     void DestroyForm(Form* form) noexcept;
     void DestroyForms() noexcept;
 
-    HINSTANCE instance_ = nullptr;
     std::string title_;
     std::string unknownErrorText_;
     std::string iconName_;

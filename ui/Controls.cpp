@@ -8,6 +8,7 @@
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
 #include "win/ShiftJis.h"
+#include "win/ProgramInstance.h"
 #include "win/WindowClass.h"
 #include "win/WindowText.h"
 
@@ -52,10 +53,10 @@ constexpr int kGlyphMargin = 4;
 
 HWND CreateControl(HWND parent, const ControlRow& row) {
     DWORD exStyle = row.kind == ControlKind::Memo ? WS_EX_CLIENTEDGE : 0;
-    HWND hwnd = CreateWindowExW(
-        exStyle, win::FromShiftJis(ClassOf(row.kind)).c_str(), win::FromShiftJis(row.text).c_str(),
-        StyleOf(row), 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    HWND hwnd = CreateWindowExW(exStyle, win::FromShiftJis(ClassOf(row.kind)).c_str(),
+                                win::FromShiftJis(row.text).c_str(), StyleOf(row), 0, 0, 0, 0,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                win::ProgramInstance(), nullptr);
     if (!hwnd) throw WindowLayerError(std::string("cannot create control ") + row.name);
     return hwnd;
 }

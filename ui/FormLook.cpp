@@ -5,6 +5,7 @@
 
 #include "ui/Controls.h"
 #include "win/Dpi.h"
+#include "win/ProgramInstance.h"
 #include "win/ShiftJis.h"
 
 namespace ui {
@@ -26,7 +27,7 @@ void FormLook::ApplyTo(HWND form, const ControlRow* rows, std::size_t count, UIN
     win::UniqueHfont regular(CreateFormFont(font_, FW_NORMAL, dpi));
     win::UniqueHfont bold(CreateFormFont(font_, FW_BOLD, dpi));
     std::vector<win::UniqueHimagelist> glyphs(count);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = win::ProgramInstance();
     for (std::size_t i = 0; i < count; ++i)
         if (rows[i].glyph) glyphs[i] = LoadGlyph(instance, rows[i].glyph, dpi);
     for (std::size_t i = 0; i < count; ++i) {
@@ -64,7 +65,7 @@ void FormLook::Show(HWND form, ShownPicture& shown, UINT dpi) {
 // The icon stands in the title bar and on the taskbar at the sizes the DPI asks for.
 void FormLook::ApplyIcons(HWND form, UINT dpi) {
     if (!iconName_) return;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = win::ProgramInstance();
     win::UniqueHicon big =
         LoadIconResource(instance, iconName_, win::SystemMetricForDpi(SM_CXICON, dpi));
     win::UniqueHicon small =

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "win/ProgramInstance.h"
 #include "win/ShiftJis.h"
 
 namespace ui {
@@ -47,7 +48,7 @@ Window* Window::FromHandle(HWND hwnd) noexcept {
 }
 
 void Window::Create(const WindowClass& windowClass, const WindowPlacement& placement) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HINSTANCE instance = win::ProgramInstance();
     std::wstring name = win::FromShiftJis(windowClass.name);
     Register(windowClass, name, instance, &Procedure);
     HWND hwnd = CreateWindowExW(placement.exStyle, name.c_str(),

@@ -6,7 +6,7 @@
 namespace support {
 
 std::unique_ptr<ui::Application> MakeQuorvinApplication() {
-    return std::make_unique<ui::Application>(GetModuleHandleW(nullptr), kProgramSetup);
+    return std::make_unique<ui::Application>(kProgramSetup);
 }
 
 }  // namespace support
