@@ -19,11 +19,7 @@ class ClickGuard {
     void Run(HWND form, Handler handler) {
         if (running_) return;
         Running running(*this, form);
-        try {
-            handler();
-        } catch (...) {
-            ReportCurrentException();
-        }
+        RunReportingErrors(handler);
     }
 
     // Notes a close asked for while a handler runs; false when none runs.

@@ -96,11 +96,7 @@ void Form::FitWindowToClient() {
 // Runs the show handler, then centres the form as it has come out of it. An error of the
 // handler is reported and the form is shown all the same, as far as the handler got.
 void Form::PrepareToShow() {
-    try {
-        OnShow();
-    } catch (...) {
-        ReportCurrentException();
-    }
+    RunReportingErrors([this] { OnShow(); });
     HWND hwnd = Handle();
     RECT r;
     GetWindowRect(hwnd, &r);

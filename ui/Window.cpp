@@ -76,11 +76,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     LRESULT result = 0;
     // No exception may cross into the system: it goes to the standard error box instead.
-    try {
-        result = self->HandleMessage(msg, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException();
-    }
+    RunReportingErrors([&] { result = self->HandleMessage(msg, wParam, lParam); });
     if (msg == WM_NCDESTROY) {
         // The window is gone: the object must not destroy it again.
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

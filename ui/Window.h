@@ -28,6 +28,16 @@ using ErrorSink = void (*)() noexcept;
 void SetErrorSink(ErrorSink sink) noexcept;
 // Hands the exception being handled to the sink; inside a catch block only.
 void ReportCurrentException() noexcept;
+// Runs the work; an exception that ends it goes to the sink and no further. The window layer's
+// one catch: where a message returns to the system, and where work must not stop what follows.
+template <typename Work>
+void RunReportingErrors(Work&& work) noexcept {
+    try {
+        work();
+    } catch (...) {
+        ReportCurrentException();
+    }
+}
 
 // What a window class gives every window of it; the procedure is always Window's own. Texts of
 // this layer, here and below, are Shift-JIS; the windows themselves are Unicode windows.
