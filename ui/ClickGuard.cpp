@@ -1,6 +1,8 @@
 // One click, one piece of work.
 #include "ui/ClickGuard.h"
 
+#include <utility>
+
 #include "ui/Window.h"
 
 namespace ui {
@@ -11,7 +13,9 @@ ClickGuard::Running::Running(ClickGuard& guard, HWND form) : guard_(guard), form
 
 ClickGuard::Running::~Running() {
     guard_.running_ = false;
-    if (guard_.closeRequested_) PostMessageA(form_, WM_CLOSE, 0, 0);
+    // The request is handed on and spent: the posted close decides anew, and should the form
+    // stay, a later handler is not cut short by it.
+    if (std::exchange(guard_.closeRequested_, false)) PostMessageA(form_, WM_CLOSE, 0, 0);
 }
 
 bool ClickGuard::DeferClose() {
