@@ -22,9 +22,10 @@
 
 namespace {
 
+// The labels keep the names the form has always given them; their ids say what they tell.
 enum ControlId {
-    idCLabel1 = 100,
-    idLabel1,
+    idLblWhatItDoes = 100,
+    idLblChooseOutput,
     idBtnSaveToFile,
     idBtnCopyToClipboard,
     idBtnOpenAboutForm,
@@ -47,8 +48,8 @@ using ui::ControlKind;
 // clang-format off
 constexpr ui::ControlRow kControls[] = {
     // name                 id                    kind                 text                                                     left top  width height tab flags               glyph
-    {"CLabel1",             idCLabel1,            ControlKind::Label,  kFirstInstruction,                                       9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
-    {"Label1",              idLabel1,             ControlKind::Label,  kSecondInstruction,                                      9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
+    {"CLabel1",             idLblWhatItDoes,      ControlKind::Label,  kFirstInstruction,                                       9,  13, 309, 12, -1, ui::kAutoSize,       nullptr},
+    {"Label1",              idLblChooseOutput,    ControlKind::Label,  kSecondInstruction,                                      9,  29, 127, 12, -1, ui::kAutoSize,       nullptr},
     {"btnSaveToFile",       idBtnSaveToFile,      ControlKind::Button, kSaveButtonCaption,                                          6,  48, 164, 30,  0, ui::kDefaultButton, QUORVIN_GLYPH_SAVE},
     {"btnCopyToClipboard",  idBtnCopyToClipboard, ControlKind::Button, kCopyButtonCaption,                                        172, 48, 164, 30,  1, ui::kNoFlags,       QUORVIN_GLYPH_CLIPBOARD},
     {"btnOpenAboutForm",    idBtnOpenAboutForm,   ControlKind::Button, kAboutButtonCaption,                                       356, 48,  78, 30,  2, ui::kNoFlags,       QUORVIN_GLYPH_ABOUT},
