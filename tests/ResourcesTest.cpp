@@ -32,6 +32,11 @@ struct GroupIconHeader {
 constexpr int kIconSides[] = {16, 20, 24, 32, 40, 48, 64, 256};
 const char* const kIcons[] = {QUORVIN_MAINICON, QUORVIN_ABOUTICON};
 
+BOOL CALLBACK CountResource(HMODULE, LPCSTR, LPSTR, LONG_PTR count) {
+    ++*reinterpret_cast<std::size_t*>(count);
+    return TRUE;
+}
+
 // The pixels an icon leaves when drawn at its side on black.
 std::vector<DWORD> Drawn(HICON icon, int side) {
     BITMAPINFO info{};
@@ -156,6 +161,10 @@ TEST_F(ProgramResources, GlyphsHaveTheirSidesAtEveryScaleAndKeepTheirDepths) {
             EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(255, 0, 255)) << name;
         }
     }
+    // And no bitmap besides: the resource script draws on the same list of scales.
+    std::size_t bitmaps = 0;
+    EnumResourceNamesA(module, RT_BITMAP, &CountResource, reinterpret_cast<LONG_PTR>(&bitmaps));
+    EXPECT_EQ(bitmaps, std::size(glyphs) * std::size(ui::kGlyphScales));
 }
 
 TEST_F(ProgramResources, ManifestAsksForCommonControls6) {

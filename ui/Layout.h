@@ -41,8 +41,8 @@ struct ControlRow {
 
 // The display scales, in per cent, that every glyph is drawn at: the resource named in the
 // table is the 100 % image, the same name followed by "_125", "_150" or "_200" the others.
-// resources/make_images.py reads this list: a scale added here needs its glyphs drawn there
-// and named in the resource script.
+// The one list of them: resources/make_images.py draws the glyphs from it, and the resource
+// test checks the resource script against it (a scale added here needs its glyphs named there).
 inline constexpr int kGlyphScales[] = {100, 125, 150, 200};
 
 // The font of a form and its controls.
