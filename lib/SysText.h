@@ -1,5 +1,5 @@
-// Text helpers that the library and the program build on. Texts are byte strings in the ANSI
-// code page, or UTF-16 where the program holds text as Windows does.
+// Text helpers that the library and the program build on. Texts are the library's Shift-JIS
+// byte strings (code page 932), or UTF-16 where the program holds text as Windows does.
 #pragma once
 
 #include <initializer_list>

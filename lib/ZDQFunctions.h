@@ -1,5 +1,6 @@
-// The maker's system and string utilities, and the one door through which every library
-// message reaches the user.
+// The maker's system and string utilities, and CExceptionMsg, the door through which the
+// library's messages and the program's information messages reach the user (an error that
+// escapes an event handler goes to the application's standard error box instead).
 #pragma once
 
 #include <windows.h>
