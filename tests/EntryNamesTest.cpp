@@ -23,24 +23,7 @@ namespace {
 
 using namespace output;
 
-class EntryNames : public OutputFixture {
-  protected:
-    // The report the program copies, read while its information message is up; with its
-    // Unicode form too when asked for.
-    std::string CopiedReport(std::wstring* unicode = nullptr) {
-        support::ClipboardHolder holder;
-        Start();
-        support::Click(Button(kCopyButtonCaption));
-        HWND box = WaitForBox();
-        if (!box) return "no message box";
-        std::string block = support::ReadClipboardBlock();
-        if (unicode) *unicode = support::ReadClipboardUnicode();
-        EXPECT_EQ(support::ReadMessageBox(box).text, kCopied);
-        support::Answer(box, IDOK);
-        EXPECT_EQ(program->WaitExit(), 0u);
-        return block.substr(0, block.find('\0'));
-    }
-};
+using EntryNames = OutputFixture;
 
 TEST_F(EntryNames, OutsideTheAnsiCodePageAreReported) {
     support::AddDisplayName(L"Caf\u00e9", "Cafe Tool");

@@ -7,6 +7,7 @@
 #include "lib/SysText.h"
 #include "resources/Product.h"
 #include "resources/RegistryNames.h"
+#include "tests/support/Clipboard.h"
 #include "tests/support/Packages.h"
 #include "tests/support/Uninstall.h"
 #include "win/ShiftJis.h"
@@ -69,6 +70,20 @@ support::MessageBoxView OutputFixture::NextBox(bool* mainVisible) {
     support::Answer(box, IDOK);
     support::WaitUntil([&] { return !IsWindow(box); });
     return view;
+}
+
+std::string OutputFixture::CopiedReport(std::wstring* unicode) {
+    support::ClipboardHolder holder;
+    Start();
+    support::Click(Button(kCopyButtonCaption));
+    HWND box = WaitForBox();
+    if (!box) return "no message box";
+    std::string block = support::ReadClipboardBlock();
+    if (unicode) *unicode = support::ReadClipboardUnicode();
+    EXPECT_EQ(support::ReadMessageBox(box).text, kCopied);
+    support::Answer(box, IDOK);
+    EXPECT_EQ(program->WaitExit(), 0u);
+    return block.substr(0, block.find('\0'));
 }
 
 void OutputFixture::ExpectStillWaiting() {

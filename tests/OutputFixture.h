@@ -41,6 +41,9 @@ class OutputFixture : public ::testing::Test {
     support::MessageBoxView NextBox(bool* mainVisible = nullptr);
     // The next message box of the program, read but left open.
     HWND WaitForBox();
+    // The report the program copies, up to its NUL, read while its information message is up;
+    // with its Unicode form too when asked for.
+    std::string CopiedReport(std::wstring* unicode = nullptr);
     // Nothing pops up for a while, and the main window is still there.
     void ExpectStillWaiting();
     void ExitNormally();
