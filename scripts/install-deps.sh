@@ -3,8 +3,14 @@
 # Wine's 32-bit half included (the shipped program is 32-bit). Quiet and quick when everything
 # is there.
 set -euo pipefail
+# shellcheck source=host-win32.sh
 . "$(dirname "${BASH_SOURCE[0]}")/host-win32.sh"
+# shellcheck source=i386-pairs.sh
 . "$(dirname "${BASH_SOURCE[0]}")/i386-pairs.sh"
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
 
 packages=(
   cmake make clang-format git
@@ -17,12 +23,12 @@ packages=(
   python3  # writes and checks the release zips
 )
 # Without these the same wine64 cannot start 32-bit programs; the X libraries are what the
-# 64-bit half gets as recommends. A kernel that cannot run 32-bit programs could not use them.
+# 64-bit half gets as recommends. A host that cannot run 32-bit programs could not use them.
 packages_i386=(
   wine32 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxrender1
   libxxf86vm1
 )
-quorvin_kernel_runs_32bit || packages_i386=()
+quorvin_ensure_32bit || packages_i386=()
 
 # The Japanese UTF-8 locale, so that Wine's ANSI code page is 932 and tools print Japanese;
 # the English one for the tests of an English Windows (code page 1252).
@@ -44,9 +50,6 @@ for p in "${packages_i386[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && [ ${#missing_i386[@]} -eq 0 ] && locale_ready && exit 0
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
 apt_install() {
   $sudo apt-get install -y -qq --no-install-recommends "$@" >/dev/null
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the shipped 32-bit Quorvin and starts it under Wine on this
-# display; where Wine cannot start 32-bit programs, the 64-bit build instead.
+# display (under emulation where the kernel cannot run 32-bit programs); where Wine cannot start
+# 32-bit programs at all, the 64-bit build instead.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 quorvin_install
@@ -8,6 +9,7 @@ quorvin_install
 quorvin_detect_win32
 read -r preset _ <<<"$(quorvin_startable_presets)"
 quorvin_build "$preset"
+[ "$preset" != win32 ] || echo "The 32-bit Quorvin runs $(quorvin_32bit_mode)."
 
 if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'TXT'

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the 32- and 64-bit programs and runs the whole test suite
-# once for each: every test program runs as a 32-bit and as a 64-bit program. On a host where
-# Wine cannot start 32-bit programs, the 32-bit tests that need Wine are skipped and the last
-# line says how many and why; QUORVIN_REQUIRE_WIN32=1 makes them fail instead.
+# once for each: every test program runs as a 32-bit and as a 64-bit program. The last line says
+# whether the 32-bit tests ran natively or under emulation; on a host where Wine cannot start
+# 32-bit programs, they are skipped and it says how many and why (QUORVIN_REQUIRE_WIN32=1 makes
+# them fail instead).
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 quorvin_install
@@ -21,5 +22,7 @@ done
 if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
   skipped=$(grep -c '<skipped' "$root/build/win32/ctest-results.xml" || true)
   echo "win32: $skipped tests that need Wine were not run: $QUORVIN_WIN32_UNAVAILABLE."
+else
+  echo "win32: the tests ran $(quorvin_32bit_mode)."
 fi
 exit $status
