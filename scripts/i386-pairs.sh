@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by install-deps.sh: installs i386 packages that a plain install cannot, because an
 # amd64 Multi-Arch: same library they need is at a version the i386 index lacks. That happens
 # when apt-get update failed on one architecture's security index: both halves of such a pair

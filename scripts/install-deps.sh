@@ -20,6 +20,7 @@ packages=(
   fonts-ipafont-gothic fonts-wine
   x11-apps imagemagick
   file locales
+  shellcheck  # keeps the scripts checked
   python3  # writes and checks the release zips
 )
 # Without these the same wine64 cannot start 32-bit programs; the X libraries are what the

@@ -1,9 +1,10 @@
+# shellcheck shell=bash
 # Sourced by the scripts that build and run Quorvin: installs what is missing, builds presets,
 # and tells which builds Wine can start on this host. Its callers then work from the
 # repository's root, $root, wherever they were started from.
 QUORVIN_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$QUORVIN_SCRIPTS/.." && pwd)
-cd "$root"
+cd "$root" || exit
 . "$QUORVIN_SCRIPTS/host-win32.sh"
 
 quorvin_install() {
@@ -15,17 +16,17 @@ quorvin_install() {
 # Quiet unless QUORVIN_BUILD_LOG=1.
 quorvin_build() {
   local preset=$1 folder=${2:-} target=${3:-}
-  local configure=(cmake --preset "$preset") build=(cmake --build --preset "$preset")
+  local configure=(cmake --preset "$preset") compile=(cmake --build --preset "$preset")
   if [ -n "$folder" ]; then
     configure+=(-B "$folder")
-    build=(cmake --build "$folder")
+    compile=(cmake --build "$folder")
   fi
-  [ -z "$target" ] || build+=(--target "$target")
+  [ -z "$target" ] || compile+=(--target "$target")
   "${configure[@]}" >/dev/null
   if [ "${QUORVIN_BUILD_LOG:-0}" = 1 ]; then
-    "${build[@]}" -j"$(nproc)"
+    "${compile[@]}" -j"$(nproc)"
   else
-    "${build[@]}" -j"$(nproc)" >/dev/null
+    "${compile[@]}" -j"$(nproc)" >/dev/null
   fi
 }
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run Quorvin under Wine: the environment, the prefix set-up and
 # the throwaway copy of a prefix that one run works in. It leaves the caller's shell options as
 # they are; its callers run with set -euo pipefail.
@@ -55,6 +56,8 @@ quorvin_make_prefix() {
     tmp=$(mktemp -d)
     trap 'WINEPREFIX="$prefix.tmp" TMPDIR="$tmp" wineserver -k </dev/null >/dev/null 2>&1 || true
           rm -rf "$tmp"' EXIT
+    # Exported in this subshell alone: wineboot, the settings and the server work in the new prefix.
+    # shellcheck disable=SC2030
     export TMPDIR=$tmp WINEPREFIX=$prefix.tmp
     mkdir -p "$WINEPREFIX"
     # wineboot starts the server itself. A server started before it made, on a host without
@@ -82,10 +85,10 @@ quorvin_make_prefix() {
 # Starts a private Xvfb and exports its DISPLAY; fails when no display comes up. The caller
 # stops it with quorvin_stop_xvfb.
 quorvin_start_xvfb() {
-  local dir=$1 i
+  local dir=$1
   Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$dir/display" </dev/null >/dev/null 2>&1 &
   QUORVIN_XVFB_PID=$!
-  for i in $(seq 100); do
+  for _ in $(seq 100); do
     [ -s "$dir/display" ] && break
     sleep 0.05
   done
@@ -94,7 +97,8 @@ quorvin_start_xvfb() {
     quorvin_stop_xvfb
     return 1
   fi
-  export DISPLAY=":$(head -n1 "$dir/display")"
+  DISPLAY=":$(head -n1 "$dir/display")"
+  export DISPLAY
 }
 
 quorvin_stop_xvfb() {
@@ -110,6 +114,7 @@ quorvin_stop_xvfb() {
 quorvin_enter_run_prefix() {
   local build=$1 display=${2:-}
   quorvin_make_prefix "$build/wine-template" test
+  # shellcheck disable=SC2031  # the prefix maker's TMPDIR was its subshell's alone, as meant
   QUORVIN_RUN=$(mktemp -d "${TMPDIR:-/tmp}/quorvin-run.XXXXXX")
   trap quorvin_leave_run_prefix EXIT
   trap 'exit 143' TERM INT
@@ -117,6 +122,7 @@ quorvin_enter_run_prefix() {
   # Debian's loader writes this file, which pins the server's socket to the template's.
   rm -f "$QUORVIN_RUN/prefix/wineserver"
   mkdir -p "$QUORVIN_RUN/tmp"
+  # shellcheck disable=SC2031
   export WINEPREFIX=$QUORVIN_RUN/prefix TMPDIR=$QUORVIN_RUN/tmp
   if [ "$display" = display ]; then
     quorvin_start_xvfb "$QUORVIN_RUN"

@@ -14,6 +14,7 @@ folders=(app about lib resources ui win)
 # are the compiler's business. tests/ is above every floor: the product must not depend on it.
 check() (
   cd "$1"
+  # shellcheck disable=SC2016  # an awk program, with awk's own $0
   find "${folders[@]}" -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.rc' -o -name '*.in' \) \
     -print0 | sort -z | xargs -0 awk '
     BEGIN { floor["win"] = 1; floor["ui"] = 2; floor["lib"] = floor["resources"] = 3

@@ -30,7 +30,11 @@ functions=$("$objdump" -p "$exe" | awk -F'[ \t]+' '/^\t[0-9a-f]+\t +[0-9]+ +[A-Z
 for name in $newer; do
   if grep -qx "$name" <<<"$functions"; then failed "imports $name, which Windows 7 lacks"; fi
 done
-[ -n "$functions" ] && ok "no function newer than Windows 7 imported" || failed "no functions read"
+if [ -n "$functions" ]; then
+  ok "no function newer than Windows 7 imported"
+else
+  failed "no functions read"
+fi
 
 # Little-endian unsigned fields of the PE headers.
 field() { od -An -t"u$2" -j"$1" -N"$2" "$exe" | tr -d ' '; }
@@ -47,7 +51,7 @@ has NX_COMPAT "$dll" 0x100
 has TERMINAL_SERVER_AWARE "$dll" 0x8000
 [ "$magic" -eq $((0x20b)) ] && has HIGH_ENTROPY_VA "$dll" 0x20
 stamp=$(field $((pe + 8)) 4)
-[ "$stamp" -eq 0 ] && ok "no time stamp" || failed "time stamp $stamp"
+if [ "$stamp" -eq 0 ]; then ok "no time stamp"; else failed "time stamp $stamp"; fi
 
 # Two clones build the same bytes only if neither folder shows in the program.
 for folder in "$source" "$build"; do
