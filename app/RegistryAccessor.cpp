@@ -39,8 +39,7 @@ REGSAM NativeRegistryView() {
     return OnWindows64() ? KEY_WOW64_64KEY : 0;
 }
 
-template <typename Path>
-bool RegistryAccessor::OpenWith(HKEY base, const Path* path) {
+bool RegistryAccessor::OpenWith(HKEY base, const wchar_t* path) {
     for (REGSAM access : kReadAccess)
         if (current_.Open(base, path, access | view_) == ERROR_SUCCESS) return true;
     return false;
@@ -49,7 +48,8 @@ bool RegistryAccessor::OpenWith(HKEY base, const Path* path) {
 bool RegistryAccessor::OpenKeyReadOnly(const std::string& path) {
     bool fromRoot = !path.empty() && path[0] == '\\';
     HKEY base = fromRoot || !current_ ? root_ : current_.Get();
-    return OpenWith(base, path.c_str() + (fromRoot ? 1 : 0));
+    return OpenWith(base,
+                    win::FromShiftJis(std::string_view(path).substr(fromRoot ? 1 : 0)).c_str());
 }
 
 bool RegistryAccessor::OpenSubKeyReadOnly(const std::wstring& name) {

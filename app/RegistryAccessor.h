@@ -27,7 +27,8 @@ class RegistryAccessor {
 
     // Opens a key for reading and makes it current, closing the one before. A path beginning
     // with "\" starts at the root key, any other at the current key. On failure the current
-    // key stays as it was and the result is false.
+    // key stays as it was and the result is false. The path is Shift-JIS, as the program's
+    // texts are.
     bool OpenKeyReadOnly(const std::string& path);
     // The same for a direct subkey of the root key named in UTF-16, as SubKeyNames gives it:
     // a name that code page 932 cannot hold ("Café", or "Yen¥Key", which would come back as a
@@ -53,8 +54,7 @@ class RegistryAccessor {
     bool HasValue(const wchar_t* name) const;
 
   private:
-    template <typename Path>
-    bool OpenWith(HKEY base, const Path* path);
+    bool OpenWith(HKEY base, const wchar_t* path);
 
     HKEY root_;
     REGSAM view_;

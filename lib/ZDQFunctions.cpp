@@ -10,6 +10,7 @@
 #include "lib/ZDQException.h"
 #include "lib/ZDQGlobalVars.h"
 #include "ui/Screen.h"
+#include "win/ShiftJis.h"
 #include "win/VersionLibrary.h"
 
 namespace {
@@ -145,7 +146,7 @@ TLeadByteSet TLeadByteSet::ForCodePage(UINT codePage) {
 }
 
 const TLeadByteSet& TLeadByteSet::Process() {
-    static const TLeadByteSet set = ForCodePage(CP_THREAD_ACP);
+    static const TLeadByteSet set = ForCodePage(win::kShiftJisCodePage);
     return set;
 }
 
@@ -172,7 +173,8 @@ bool EndsWithStr(const std::string& suffix, const std::string& text,
         if (run % 2 == 1) return false;
     }
     if (suffix.empty()) return true;
-    return CompareStringA(LOCALE_USER_DEFAULT, 0, text.data() + start,
+    // The Japanese locale reads both with code page 932, whatever the system's.
+    return CompareStringA(win::kShiftJisLocale, 0, text.data() + start,
                           static_cast<int>(suffix.size()), suffix.data(),
                           static_cast<int>(suffix.size())) == CSTR_EQUAL;
 }

@@ -78,7 +78,8 @@ class TLeadByteSet {
   public:
     TLeadByteSet() = default;
     static TLeadByteSet ForCodePage(UINT codePage);
-    // Fixed once at start: the ANSI code page of the thread's locale.
+    // Fixed once at start: those of Shift-JIS, the library's own texts' code page, on a Windows
+    // of any language.
     static const TLeadByteSet& Process();
 
     bool Empty() const { return lead_.none(); }

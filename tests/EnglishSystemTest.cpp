@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/BrindlexMain.h"
+#include "lib/ZDQFunctions.h"
 #include "resources/FormFont.h"
 #include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
@@ -55,6 +56,15 @@ TEST_F(EnglishSystemForm, DrawsInTheJapaneseFaceOfTheLayout) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(std::wstring(font.lfFaceName), win::FromShiftJis(kFormFont.face));
     app->ReleaseForm(form);
+}
+
+// The library reads its Shift-JIS texts as on a Japanese Windows: the trail byte of "＝" (81 81)
+// and "@" (40) are no ideographic space (81 40).
+TEST(EnglishSystemText, TrimsShiftJisAsOnAJapaneseWindows) {
+    EXPECT_EQ(TrimFullWidth("＝@"), "＝@");
+    EXPECT_EQ(TrimFullWidth("　表　"), "表");
+    EXPECT_TRUE(EndsWithStr("　", "表　"));
+    EXPECT_FALSE(EndsWithStr("　", "＝@"));
 }
 
 }  // namespace

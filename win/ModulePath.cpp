@@ -6,7 +6,9 @@
 namespace win {
 
 std::string ModulePath(HMODULE module) {
-    // A path can be longer than MAX_PATH; the system says so by filling the buffer to the end.
+    // In the system's code page, not Shift-JIS: the path goes to the A forms of the version
+    // functions, which read it with that code page. It can be longer than MAX_PATH; the system
+    // says so by filling the buffer to the end.
     std::vector<char> path(MAX_PATH);
     for (;;) {
         DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));

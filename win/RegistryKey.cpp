@@ -8,12 +8,6 @@ LONG RegistryKey::Take(LONG status, HKEY opened) noexcept {
     return status;
 }
 
-LONG RegistryKey::Open(HKEY base, const char* path, REGSAM access) {
-    HKEY opened = nullptr;
-    LONG status = RegOpenKeyExA(base, path, 0, access, &opened);
-    return Take(status, opened);
-}
-
 LONG RegistryKey::Open(HKEY base, const wchar_t* path, REGSAM access) {
     HKEY opened = nullptr;
     LONG status = RegOpenKeyExW(base, path, 0, access, &opened);

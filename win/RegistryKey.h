@@ -17,7 +17,6 @@ class RegistryKey {
 
     // Opens the path below the base key with these rights (and view flags), closing the key
     // held before; on failure the key held stays.
-    LONG Open(HKEY base, const char* path, REGSAM access);
     LONG Open(HKEY base, const wchar_t* path, REGSAM access);
 
     HKEY Get() const noexcept { return key_.get(); }
