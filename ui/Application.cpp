@@ -25,9 +25,15 @@ constexpr UINT kReleaseForm = WM_APP + 0x100;
 class Application::OwnerWindow : public Window {
   public:
     OwnerWindow(Application& application, HICON icon) : application_(application) {
-        WindowClass windowClass{"TApplication"};
+        WindowClass windowClass{kClassName};
         windowClass.icon = icon;
         Create(windowClass, {0, WS_POPUP, application.Title().c_str(), 0, 0, 0, 0, nullptr});
+    }
+    // The class holds the application's icon, which goes with the application: the next
+    // application of the process registers the class anew, with an icon of its own.
+    ~OwnerWindow() override {
+        Destroy();
+        UnregisterClassW(win::FromShiftJis(kClassName).c_str(), win::ProgramInstance());
     }
 
   protected:
@@ -38,6 +44,8 @@ class Application::OwnerWindow : public Window {
     }
 
   private:
+    static constexpr char kClassName[] = "TApplication";
+
     Application& application_;
 };
 

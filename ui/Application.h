@@ -18,7 +18,8 @@ class Form;
 
 // What an application is made with: the whole of its set-up.
 struct ApplicationSetup {
-    // Names the program's taskbar entry, and captions every box shown without a caption.
+    // Captions every box shown without a caption. It names the hidden owner window too, which
+    // has no taskbar entry: the main form has the program's.
     const char* title;
     // The icon resource that stands for the program; the forms name it in their layouts.
     const char* iconName;
@@ -41,7 +42,6 @@ class Application {
     static Application* Find() noexcept;
 
     const std::string& Title() const { return title_; }
-    HICON Icon() const { return icon_.get(); }
     // The icon resource, for a window that loads it at its own DPI.
     const char* IconName() const { return iconName_.c_str(); }
     // Hidden top-level window: owner of the message boxes shown and the clipboard opened.
@@ -99,6 +99,7 @@ class Application {
     std::string title_;
     std::string unknownErrorText_;
     std::string iconName_;
+    // The owner window's class icon; the owner window, made after it, goes first.
     win::UniqueHicon icon_;
     std::unique_ptr<OwnerWindow> window_;
     std::vector<std::unique_ptr<Form>> forms_;
