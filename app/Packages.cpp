@@ -70,6 +70,40 @@ bool IsDeployedFolder(std::wstring_view root) {
            EqualsNoCase(parent.substr(start + 1), L"WindowsApps");
 }
 
+// The scheme of a display name that refers to a resource of the package, as Windows 11 22H2 and
+// later keep the manifest's own reference. It alone is case-sensitive: "MS-RESOURCE:" is text.
+constexpr std::wstring_view kResourceScheme = L"ms-resource:";
+
+// The indirect string for a resource reference of the package, as earlier Windows stored it in
+// the repository: a bare name lies in the "Resources" tree, a path (with or without a leading
+// "/") runs from the package's root, and an absolute reference stands as it is, an empty
+// authority meaning the package itself. Empty when the reference names nothing.
+std::wstring ResourceIndirectString(const std::wstring& fullName, std::wstring_view reference) {
+    std::wstring_view path = reference.substr(kResourceScheme.size());
+    std::wstring_view authority = FullNamePart(fullName, 0);
+    const bool rooted = !path.empty() && path[0] == L'/';
+    if (path.substr(0, 2) == L"//") {
+        path.remove_prefix(2);
+        std::wstring_view named = path.substr(0, path.find(L'/'));
+        if (!named.empty()) authority = named;
+        path.remove_prefix(named.size());
+    }
+    if (!path.empty() && path[0] == L'/') path.remove_prefix(1);
+    if (path.empty() || authority.empty()) return {};
+    std::wstring indirect = L"@{" + fullName + L"?ms-resource://";
+    indirect.append(authority).append(L"/");
+    if (!rooted && path.find(L'/') == std::wstring_view::npos) indirect += L"Resources/";
+    return indirect.append(path).append(L"}");
+}
+
+// The text of an indirect string, resolved in the one apartment; the package's identity name
+// when nothing answers.
+std::wstring Resolved(const std::wstring& indirect, const std::wstring& identity,
+                      IndirectStringResolver resolve, win::ComApartment& apartment) {
+    apartment.Enter();
+    return resolve(indirect).value_or(identity);
+}
+
 // The name the package is listed under, or nothing when it is not an installed application.
 // Throws when a value that it needs is damaged.
 std::optional<std::wstring> ListedName(RegistryAccessor& package, const std::wstring& fullName,
@@ -86,8 +120,11 @@ std::optional<std::wstring> ListedName(RegistryAccessor& package, const std::wst
     if (name.empty() && !package.HasValue(kDisplayNameValue)) {
         name = identity;
     } else if (!name.empty() && name[0] == L'@') {
-        apartment.Enter();
-        name = resolve(name).value_or(identity);
+        name = Resolved(name, identity, resolve, apartment);
+    } else if (std::wstring reference = lib::Trim(name);
+               reference.compare(0, kResourceScheme.size(), kResourceScheme) == 0) {
+        std::wstring indirect = ResourceIndirectString(fullName, reference);
+        name = indirect.empty() ? identity : Resolved(indirect, identity, resolve, apartment);
     }
     name = lib::Trim(name);
     if (name.empty()) return std::nullopt;

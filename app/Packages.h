@@ -17,7 +17,9 @@ using IndirectStringResolver = std::optional<std::wstring> (*)(const std::wstrin
 // folder), the package identities of desktop programs (root folder outside every WindowsApps
 // folder) and packages without a root folder (half installed, or being removed). An
 // application package is listed whether or not it has subkeys: Windows makes one only for an
-// application that registers something. A name that cannot be resolved, or a missing one,
-// gives way to the package's identity name. A damaged or unreadable entry is skipped: nothing
-// here throws for one. None without a repository, as on Windows 7.
+// application that registers something. An indirect name is resolved, and so is a reference
+// to a resource of the package ("ms-resource:AppName", as Windows 11 22H2 and later keep it),
+// as the indirect string that earlier Windows stored for it. A name that cannot be resolved, or
+// a missing one, gives way to the package's identity name. A damaged or unreadable entry is
+// skipped: nothing here throws for one. None without a repository, as on Windows 7.
 std::vector<std::wstring> PackagedApplicationNames(IndirectStringResolver resolve);

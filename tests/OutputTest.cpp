@@ -228,6 +228,18 @@ TEST_F(Output, ListsPackagedApplicationsInTheFileAndOnTheClipboard) {
     EXPECT_EQ(ReadFileBytes(folder + "\\packages.txt"), expected);
 }
 
+// Windows 11 22H2 and later keep the manifest's resource reference as a package's display name:
+// a bare name, a name with a path or an absolute reference. Wine resolves none of them, so each
+// package is listed under its identity name, and no line is a raw reference.
+TEST_F(Output, ListsPackagesNamedByResourceReferencesUnderTheirIdentityNames) {
+    support::AddResourceReferencePackages();
+    EXPECT_EQ(CopiedReport(),
+              support::ExpectedReportText({"Microsoft.MicrosoftStickyNotes",
+                                           "Microsoft.Windows.StartMenuExperienceHost",
+                                           "Microsoft.WindowsCalculator", "Microsoft.WindowsCamera",
+                                           "microsoft.windowscommunicationsapps"}));
+}
+
 // The package repository in the shapes real machines hold it: an application has a subkey only
 // when it registers something, frameworks say so in a value, and a desktop program's own
 // package identity lies outside every WindowsApps folder.

@@ -283,6 +283,65 @@ TEST_F(Report, ListsThePackagedApplicationsAfterTheUninstallEntries) {
     EXPECT_FALSE(error);
 }
 
+// Windows 11 22H2 and later keep the manifest's resource reference as a package's display
+// name. The resolver hears each as the indirect string that earlier Windows stored for the
+// same package, once; it knows the Calculator and Contoso Notes.
+std::vector<std::wstring> gAsked;
+
+std::optional<std::wstring> ResolveAndRecord(const std::wstring& indirect) {
+    gAsked.push_back(indirect);
+    if (indirect ==
+        L"@{Microsoft.WindowsCalculator_11.2112.3.0_x64__8wekyb3d8bbwe?ms-resource://"
+        L"Microsoft.WindowsCalculator/Resources/AppStoreName}")
+        return L"電卓";
+    return ResolveContosoNotes(indirect);
+}
+
+TEST_F(Report, ResolvesResourceReferencesAsTheIndirectStringsWindowsStored) {
+    support::AddResourceReferencePackages();
+    // Shapes no Windows package was seen with, as Microsoft describes them: a leading "/" runs
+    // from the package's root, an empty authority is the package itself, and an empty
+    // reference names nothing. Beside them, as before: an indirect name, a framework left out
+    // unasked, plain names (the scheme is case-sensitive).
+    const std::wstring apps = L"C:\\Program Files\\WindowsApps\\";
+    support::AddPackage("Contoso.Empty_1.0.0.0_x64__x", L"ms-resource:", apps + L"Empty");
+    support::AddPackage("Contoso.Notes_1.0.0.0_x64__8wekyb3d8bbwe", support::kIndirectName,
+                        apps + L"Notes");
+    support::AddPackage("Contoso.Own_1.0.0.0_x64__x", L" ms-resource:///Resources/AppName ",
+                        apps + L"Own");
+    support::AddPackage("Contoso.Rooted_1.0.0.0_x64__x", L"ms-resource:/Manifest/AppName",
+                        apps + L"Rooted");
+    support::AddPackage("Contoso.Runtime_1.0.0.0_x64__x", L"ms-resource:AppName", apps + L"Rt");
+    support::MarkFramework("Contoso.Runtime_1.0.0.0_x64__x");
+    support::AddPackage("Contoso.Upper_1.0.0.0_x64__x", L"MS-RESOURCE:AppName", apps + L"Upper");
+    support::AddPackage("Microsoft.OutlookForWindows_1.2024.111.100_x64__8wekyb3d8bbwe",
+                        L"Outlook for Windows", apps + L"Outlook");
+    gAsked.clear();
+    EXPECT_EQ(Build(&ResolveAndRecord),
+              HeaderAnd({"Contoso.Empty", "Contoso Notes", "Contoso.Own", "Contoso.Rooted",
+                         "MS-RESOURCE:AppName", "Microsoft.MicrosoftStickyNotes",
+                         "Outlook for Windows", "Microsoft.Windows.StartMenuExperienceHost", "電卓",
+                         "Microsoft.WindowsCamera", "microsoft.windowscommunicationsapps"}));
+    EXPECT_EQ(gAsked,
+              (std::vector<std::wstring>{
+                  support::kIndirectName,
+                  L"@{Contoso.Own_1.0.0.0_x64__x?ms-resource://Contoso.Own/Resources/AppName}",
+                  L"@{Contoso.Rooted_1.0.0.0_x64__x?ms-resource://Contoso.Rooted/Manifest/AppName}",
+                  L"@{Microsoft.MicrosoftStickyNotes_4.0.422.0_x64__8wekyb3d8bbwe?ms-resource://"
+                  L"Microsoft.MicrosoftStickyNotes/Resources/StickyNotesStoreAppName}",
+                  L"@{Microsoft.Windows.StartMenuExperienceHost_10.0.22000.37_neutral_neutral_"
+                  L"cw5n1h2txyewy?ms-resource://Microsoft.Windows.StartMenuExperienceHost/"
+                  L"StartMenuExperienceHost/PkgDisplayName}",
+                  L"@{Microsoft.WindowsCalculator_11.2112.3.0_x64__8wekyb3d8bbwe?ms-resource://"
+                  L"Microsoft.WindowsCalculator/Resources/AppStoreName}",
+                  L"@{Microsoft.WindowsCamera_2022.2110.0.0_x64__8wekyb3d8bbwe?ms-resource://"
+                  L"Microsoft.WindowsCamera/LensSDK/Resources/AppStoreName}",
+                  L"@{microsoft.windowscommunicationsapps_16005.14326.20544.0_x64__8wekyb3d8bbwe?"
+                  L"ms-resource://microsoft.windowscommunicationsapps/hxoutlookintl/"
+                  L"AppManifest_OutlookDesktop_DisplayName}"}));
+    EXPECT_FALSE(error);
+}
+
 TEST_F(Report, ListsPackagesWhenNoUninstallKeyHasAnEntry) {
     support::AddPackage("A.B_1.0.0.0_x64__x", L"Packaged", L"C:\\Program Files\\WindowsApps\\A");
     EXPECT_EQ(Build(), HeaderAnd({"Packaged"}));

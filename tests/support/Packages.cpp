@@ -2,6 +2,7 @@
 #include "tests/support/Packages.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "resources/RegistryNames.h"
 #include "tests/support/Uninstall.h"
@@ -94,6 +95,24 @@ void AddPackagesOfEveryKind() {
                apps + L"Mail");
     AddPackage("Microsoft.Windows.Search_1.14.0.0_neutral_neutral_cw5n1h2txyewy", L"Search",
                L"C:\\Windows\\SystemApps\\Microsoft.Windows.Search_cw5n1h2txyewy");
+}
+
+void AddResourceReferencePackages() {
+    const std::pair<const char*, const wchar_t*> packages[] = {
+        {"Microsoft.MicrosoftStickyNotes_4.0.422.0_x64__8wekyb3d8bbwe",
+         L"ms-resource:StickyNotesStoreAppName"},
+        {"Microsoft.Windows.StartMenuExperienceHost_10.0.22000.37_neutral_neutral_cw5n1h2txyewy",
+         L"ms-resource:StartMenuExperienceHost/PkgDisplayName"},
+        {"Microsoft.WindowsCalculator_11.2112.3.0_x64__8wekyb3d8bbwe", L"ms-resource:AppStoreName"},
+        {"Microsoft.WindowsCamera_2022.2110.0.0_x64__8wekyb3d8bbwe",
+         L"ms-resource:LensSDK/Resources/AppStoreName"},
+        {"microsoft.windowscommunicationsapps_16005.14326.20544.0_x64__8wekyb3d8bbwe",
+         L"ms-resource://microsoft.windowscommunicationsapps/hxoutlookintl/"
+         L"AppManifest_OutlookDesktop_DisplayName"},
+    };
+    for (const auto& [fullName, reference] : packages)
+        AddPackage(fullName, reference,
+                   L"C:\\Program Files\\WindowsApps\\" + win::FromShiftJis(fullName));
 }
 
 void AddStorePackages(int count) {

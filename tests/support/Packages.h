@@ -30,6 +30,11 @@ void RemovePackages();
 // name has blanks around it (and ideographic spaces inside them), one with two application
 // subkeys, a damaged one, one whose name nobody resolves, and a system app under C:\Windows.
 void AddPackagesOfEveryKind();
+// Packages as Windows 11 22H2 and later record them, whose display names are the manifest's
+// resource references, one of each shape, in the registry's order: bare names (Sticky Notes,
+// Calculator), names with a path (the Start menu's host, Camera) and an absolute reference
+// (Mail and Calendar).
+void AddResourceReferencePackages();
 // Packages as the Store leaves them, each with an application subkey and an indirect name, for
 // the benchmarks: "Store.AppNNNNN" with NNNNN from 0.
 void AddStorePackages(int count);
