@@ -2,7 +2,7 @@
 // over the one view that holds the entries (enumerate, open, ask the size, read, close),
 // round by round (build, loop, build, loop ...) so that a change of the machine's load falls
 // on both. Prints microseconds per entry, min and median, and the median of the rounds'
-// ratios; first what 200 packaged applications with indirect names cost. Run:
+// ratios; first what 200 packaged applications with names to resolve cost. Run:
 // bash scripts/bench.sh
 #include <windows.h>
 
@@ -73,8 +73,9 @@ void CheckTheBuildReads(int entries) {
                                  " lines for " + std::to_string(entries) + " entries");
 }
 
-// Packages with indirect names: the registry's part of their cost, with a resolver that
-// answers at once, and the whole with the system's resolver (Wine resolves none).
+// Packages with indirect names and resource references: the registry's part of their cost,
+// with a resolver that answers at once, and the whole with the system's resolver (Wine
+// resolves none).
 std::optional<std::wstring> ResolveAtOnce(const std::wstring&) {
     return L"Resolved Name";
 }

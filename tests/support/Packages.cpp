@@ -121,7 +121,8 @@ void AddStorePackages(int count) {
         wsprintfW(name, L"Store.App%05d", i);
         std::wstring fullName = std::wstring(name) + L"_1.0.0.0_x64__8wekyb3d8bbwe";
         AddPackage(win::ToShiftJis(fullName),
-                   L"@{" + fullName + L"?ms-resource://" + name + L"/Resources/AppName}",
+                   i % 2 ? L"ms-resource:AppName"
+                         : L"@{" + fullName + L"?ms-resource://" + name + L"/Resources/AppName}",
                    L"C:\\Program Files\\WindowsApps\\" + fullName);
         AddPackageApplication(win::ToShiftJis(fullName), L"App");
     }

@@ -35,8 +35,9 @@ void AddPackagesOfEveryKind();
 // Calculator), names with a path (the Start menu's host, Camera) and an absolute reference
 // (Mail and Calendar).
 void AddResourceReferencePackages();
-// Packages as the Store leaves them, each with an application subkey and an indirect name, for
-// the benchmarks: "Store.AppNNNNN" with NNNNN from 0.
+// Packages as the Store leaves them, each with an application subkey, for the benchmarks:
+// "Store.AppNNNNN" with NNNNN from 0, the even ones named by an indirect string as up to
+// Windows 11 21H2, the odd ones by a resource reference as from 22H2.
 void AddStorePackages(int count);
 
 inline const std::wstring kIndirectName =
