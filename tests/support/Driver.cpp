@@ -276,6 +276,35 @@ SIZE ClientSize(HWND hwnd) {
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
+std::vector<COLORREF> ScreenPixels(const RECT& r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    win::WindowDc screen(nullptr);
+    win::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    void* bits = nullptr;
+    win::UniqueHbitmap canvas(
+        CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!canvas) return {};
+    {
+        win::SelectedObject selected(memory.get(), canvas.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
+    }
+    GdiFlush();
+    const RGBQUAD* pixel = static_cast<const RGBQUAD*>(bits);
+    std::vector<COLORREF> out;
+    for (int i = 0; i < width * height; ++i, ++pixel)
+        out.push_back(RGB(pixel->rgbRed, pixel->rgbGreen, pixel->rgbBlue));
+    return out;
+}
+
+RECT ClientRectOnScreen(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (win::IsWindowClass(child, className.c_str()) && Text(child) == text) return child;

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "win/UniqueHandle.h"
 
@@ -84,6 +85,11 @@ RECT RectInParent(HWND control);
 SIZE ClientSize(HWND hwnd);
 // The child of this class whose text is exactly this, or nullptr.
 HWND FindChild(HWND parent, const std::string& className, const std::string& text);
+// What the screen shows in a rectangle, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& r);
+// A window's client area on the screen.
+RECT ClientRectOnScreen(HWND hwnd);
+
 // The window that has the keyboard focus in the thread that owns this window.
 HWND FocusOf(HWND window);
 

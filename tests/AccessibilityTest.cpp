@@ -1,0 +1,140 @@
+// The windows for users who need more than the ordinary look: every text in the colours of a
+// contrast theme.
+//
+// Wine 8 keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails with ERROR_INVALID_SPI_VALUE
+// and SPI_GETHIGHCONTRAST always answers off): a theme here is its colours alone.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "about/ZDQGUICommonAboutForm.h"
+#include "app/BrindlexMain.h"
+#include "resources/UserTexts.h"
+#include "resources/WindowNames.h"
+#include "tests/AppFixture.h"
+#include "tests/support/Driver.h"
+#include "win/WindowClass.h"
+
+namespace {
+
+using AboutId = T_ZDQBaseCommonAboutForm::ControlId;
+
+// The colours a theme gives the button face and its text. The window's own text colour is
+// another, so that a text drawn in the wrong pair of the theme shows.
+struct Theme {
+    const char* name;
+    COLORREF face, text, window, windowText;
+};
+const Theme kDark = {"dark", RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255)};
+const Theme kLight = {"light", RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255),
+                      RGB(0, 0, 128)};
+
+// Switches the system's colours, as the control panel does: every top-level window is told,
+// and programs started from now on draw in them.
+void UseTheme(const Theme& theme) {
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF colours[] = {theme.face, theme.text, theme.window, theme.windowText};
+    ASSERT_TRUE(SetSysColors(4, elements, colours));
+}
+
+// The texts a form draws itself: its labels and its text box, each seen where it is visible.
+std::vector<HWND> TextControls(HWND form) {
+    std::vector<HWND> found;
+    for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        bool label = win::IsWindowClass(c, win::kStaticClass) &&
+                     (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON;
+        if (IsWindowVisible(c) && (label || win::IsWindowClass(c, win::kEditClass)))
+            found.push_back(c);
+    }
+    return found;
+}
+
+// The control shows text in the theme's text colour on the theme's face.
+bool InThemeColours(HWND control, const Theme& theme) {
+    std::vector<COLORREF> pixels = support::ScreenPixels(support::ClientRectOnScreen(control));
+    auto text = std::count(pixels.begin(), pixels.end(), theme.text);
+    auto face = std::count(pixels.begin(), pixels.end(), theme.face);
+    return text > 0 && face > static_cast<long>(pixels.size()) / 2;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+// Every text of the form in the theme's colours, once the window has drawn them.
+void ExpectThemeColours(HWND form, const Theme& theme, bool pump = false) {
+    std::vector<HWND> texts = TextControls(form);
+    ASSERT_FALSE(texts.empty());
+    support::WaitUntil([&] {
+        if (pump) Pump();
+        return std::all_of(texts.begin(), texts.end(),
+                           [&](HWND c) { return InThemeColours(c, theme); });
+    });
+    for (HWND c : texts)
+        EXPECT_TRUE(InThemeColours(c, theme))
+            << theme.name << ": " << support::Text(c) << " (control " << GetDlgCtrlID(c) << ")";
+}
+
+// ---- Quorvin.exe started in a theme, at the DPI this test program runs at
+
+TEST(ContrastThemes, EveryTextOfTheProgramIsDrawnInTheThemesColours) {
+    for (const Theme& theme : {kDark, kLight}) {
+        UseTheme(theme);
+        support::Program program;
+        HWND main = program.WaitForWindow(kMainWindowClass, kMainWindowCaption);
+        ASSERT_NE(main, nullptr);
+        ExpectThemeColours(main, theme);
+
+        support::Click(support::FindChild(main, win::kButtonClass, kAboutButtonCaption));
+        HWND about = program.WaitForWindow(kAboutClass, kAboutCaption);
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(TextControls(about).size(), 4u) << "the four labels";
+        ExpectThemeColours(about, theme);
+
+        PostMessageA(about, WM_CLOSE, 0, 0);
+        support::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; });
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.WaitExit(), 0u);
+    }
+}
+
+// ---- The forms in this process, in the theme this test switches to
+
+class FormsHere : public QuorvinAppTest {
+  protected:
+    // The About dialog with the main window's facts, shown.
+    static T_ZDQGUICommonAboutForm* ShowAbout(std::vector<std::string> appendix = {}) {
+        auto* dialog = app->CreateOwnedForm<T_ZDQGUICommonAboutForm>();
+        TAboutSettings settings;
+        settings.ProductName = "Quorvin";
+        settings.ProductVersion = "1.0.0.0";
+        settings.CompanyName = "Example Works";
+        settings.Copyright = "(C) Example Works";
+        settings.Picture.Assign(LoadIconA(nullptr, IDI_APPLICATION));
+        settings.Appendix = std::move(appendix);
+        settings.RegSiteButtonVisible = settings.ContactButtonVisible = true;
+        settings.Width = kAboutLayoutWidth;
+        dialog->ApplySettings(settings);
+        dialog->Show();
+        return dialog;
+    }
+};
+
+using ContrastForms = FormsHere;
+
+TEST_F(ContrastForms, TheAboutTextBoxIsInTheThemesColours) {
+    for (const Theme& theme : {kDark, kLight}) {
+        UseTheme(theme);
+        auto* dialog = ShowAbout({"Appendix text"});
+        ASSERT_TRUE(IsWindowVisible(dialog->Control(AboutId::idMemAppendix)));
+        ExpectThemeColours(dialog->Handle(), theme, true);
+        app->ReleaseForm(dialog);
+    }
+}
+
+}  // namespace
