@@ -1,5 +1,5 @@
 // The windows for users who need more than the ordinary look: every text in the colours of a
-// contrast theme.
+// contrast theme, and a theme switched while a window is open followed at once.
 //
 // Wine 8 keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails with ERROR_INVALID_SPI_VALUE
 // and SPI_GETHIGHCONTRAST always answers off): a theme here is its colours alone.
@@ -103,7 +103,7 @@ TEST(ContrastThemes, EveryTextOfTheProgramIsDrawnInTheThemesColours) {
     }
 }
 
-// ---- The forms in this process, in the theme this test switches to
+// ---- The forms in this process, whose theme this test switches while they are open
 
 class FormsHere : public QuorvinAppTest {
   protected:
@@ -126,6 +126,16 @@ class FormsHere : public QuorvinAppTest {
 };
 
 using ContrastForms = FormsHere;
+
+TEST_F(ContrastForms, FollowAThemeSwitchedWhileTheyAreOpen) {
+    UseTheme(kLight);
+    auto* form = app->CreateOwnedForm<TfrmQuorvinMain>();
+    form->Show();
+    ExpectThemeColours(form->Handle(), kLight, true);
+    UseTheme(kDark);
+    ExpectThemeColours(form->Handle(), kDark, true);
+    app->ReleaseForm(form);
+}
 
 TEST_F(ContrastForms, TheAboutTextBoxIsInTheThemesColours) {
     for (const Theme& theme : {kDark, kLight}) {

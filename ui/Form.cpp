@@ -93,6 +93,11 @@ void Form::FitWindowToClient() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::FollowTheme() {
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 // Runs the show handler, then centres the form as it has come out of it. An error of the
 // handler is reported and the form is shown all the same, as far as the handler got.
 void Form::PrepareToShow() {
@@ -217,6 +222,18 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             return StaticControlColours(reinterpret_cast<HDC>(wParam),
                                         reinterpret_cast<HWND>(lParam));
+        case WM_SYSCOLORCHANGE:
+            // The common controls hear of new colours only from the window they are on.
+            for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                SendMessageW(c, msg, wParam, lParam);
+            FollowTheme();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) FollowTheme();
+            break;
+        case WM_THEMECHANGED:
+            FollowTheme();
+            break;
         case WM_DPICHANGED: {
             // Moved to a monitor of another DPI: the system's suggested frame, exactly, with
             // everything inside drawn anew for the DPI.

@@ -86,6 +86,8 @@ class Form : public Window {
     void ScaleTo(UINT dpi);
     void PlaceControl(std::size_t row);
     void FitWindowToClient();
+    // The user switched colours or the contrast theme: everything drawn anew in the new ones.
+    void FollowTheme();
     void PrepareToShow();
 
     const ControlRow* controls_;
