@@ -1,8 +1,10 @@
 // The windows for users who need more than the ordinary look: every text in the colours of a
-// contrast theme, and a theme switched while a window is open followed at once.
+// contrast theme, a theme switched while a window is open followed at once, and glyphs only
+// where they can be seen.
 //
 // Wine 8 keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails with ERROR_INVALID_SPI_VALUE
-// and SPI_GETHIGHCONTRAST always answers off): a theme here is its colours alone.
+// and SPI_GETHIGHCONTRAST always answers off): a theme here is its colours alone, and which
+// glyphs a contrast theme keeps is asked of the glyphs themselves.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,10 +15,13 @@
 
 #include "about/ZDQGUICommonAboutForm.h"
 #include "app/BrindlexMain.h"
+#include "resources/ResourceIds.h"
 #include "resources/UserTexts.h"
 #include "resources/WindowNames.h"
 #include "tests/AppFixture.h"
 #include "tests/support/Driver.h"
+#include "ui/Controls.h"
+#include "win/Dpi.h"
 #include "win/WindowClass.h"
 
 namespace {
@@ -145,6 +150,21 @@ TEST_F(ContrastForms, TheAboutTextBoxIsInTheThemesColours) {
         ExpectThemeColours(dialog->Handle(), theme, true);
         app->ReleaseForm(dialog);
     }
+}
+
+// A glyph drawn for the ordinary face stays in a contrast theme where its outline can be seen.
+TEST(ContrastGlyphs, StayOnlyWhereTheirOutlineStandsOutFromTheFace) {
+    HINSTANCE exe = GetModuleHandleA(nullptr);
+    const UINT dpi = win::SystemDpi();
+    for (const char* glyph :
+         {QUORVIN_GLYPH_SAVE, QUORVIN_GLYPH_CLIPBOARD, QUORVIN_GLYPH_ABOUT, QUORVIN_GLYPH_EXIT})
+        EXPECT_TRUE(ui::GlyphStandsOut(exe, glyph, dpi, kLight.face)) << glyph;
+    // The dark blue disk and the dark red door vanish on black; the brown clipboard and the
+    // light blue mark do not.
+    EXPECT_FALSE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_SAVE, dpi, kDark.face));
+    EXPECT_FALSE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_EXIT, dpi, kDark.face));
+    EXPECT_TRUE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_CLIPBOARD, dpi, kDark.face));
+    EXPECT_TRUE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_ABOUT, dpi, kDark.face));
 }
 
 }  // namespace

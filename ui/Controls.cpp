@@ -3,7 +3,9 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "ui/FormColours.h"
 #include "ui/Window.h"
 #include "win/Dpi.h"
 #include "win/GdiGuards.h"
@@ -82,11 +84,20 @@ std::string GlyphResourceName(const char* base, int scale) {
     return scale == 100 ? std::string(base) : std::string(base) + "_" + std::to_string(scale);
 }
 
-win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT dpi) {
-    std::string name = GlyphResourceName(resource, GlyphScaleFor(dpi));
+namespace {
+
+win::UniqueHbitmap LoadGlyphBitmap(HINSTANCE instance, const std::string& name) {
     win::UniqueHbitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap) throw WindowLayerError("missing glyph " + name);
+    return bitmap;
+}
+
+}  // namespace
+
+win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT dpi) {
+    std::string name = GlyphResourceName(resource, GlyphScaleFor(dpi));
+    win::UniqueHbitmap bitmap = LoadGlyphBitmap(instance, name);
 
     BITMAP info{};
     GetObjectA(bitmap.get(), sizeof info, &info);
@@ -95,6 +106,37 @@ win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT d
     if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent) < 0)
         throw WindowLayerError("cannot load glyph " + name);
     return list;
+}
+
+bool GlyphStandsOut(HINSTANCE instance, const char* resource, UINT dpi, COLORREF face) {
+    win::UniqueHbitmap bitmap =
+        LoadGlyphBitmap(instance, GlyphResourceName(resource, GlyphScaleFor(dpi)));
+    BITMAP info{};
+    GetObjectA(bitmap.get(), sizeof info, &info);
+    const int width = info.bmWidth, height = info.bmHeight;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
+    win::WindowDc screen(nullptr);
+    GetDIBits(screen.get(), bitmap.get(), 0, height, pixels.data(), &format, DIB_RGB_COLORS);
+
+    auto colour = [&](int x, int y) {
+        const RGBQUAD& p = pixels[static_cast<std::size_t>(y) * width + x];
+        return RGB(p.rgbRed, p.rgbGreen, p.rgbBlue);
+    };
+    auto drawn = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height && colour(x, y) != kGlyphTransparent;
+    };
+    int outline = 0, apart = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (!drawn(x, y) ||
+                (drawn(x - 1, y) && drawn(x + 1, y) && drawn(x, y - 1) && drawn(x, y + 1)))
+                continue;
+            ++outline;
+            if (ContrastRatio(colour(x, y), face) >= 3.0) ++apart;
+        }
+    return 2 * apart >= outline;
 }
 
 void SetButtonGlyph(HWND button, HIMAGELIST glyph, UINT dpi) {

@@ -24,8 +24,13 @@ std::string GlyphResourceName(const char* base, int scale);
 // The glyph drawn for the DPI (the nearest of the glyph's scales) as an image list; magenta
 // pixels are transparent. Throws when the resource is missing.
 win::UniqueHimagelist LoadGlyph(HINSTANCE instance, const char* resource, UINT dpi);
+// Whether the glyph drawn for the DPI would be seen on a button face of this colour: at least
+// half of its outline (the drawn pixels that touch undrawn ones or the edge) stands 3 : 1 or
+// more apart from the face, the least that a graphic needs (WCAG's non-text contrast). Throws
+// when the resource is missing.
+bool GlyphStandsOut(HINSTANCE instance, const char* resource, UINT dpi, COLORREF face);
 // Puts the glyph beside a button's caption. The button keeps using the list, so the caller
-// keeps it alive until the button is gone or has another.
+// keeps it alive until the button is gone or has another. A null list takes the glyph away.
 void SetButtonGlyph(HWND button, HIMAGELIST glyph, UINT dpi);
 
 }  // namespace ui

@@ -94,6 +94,7 @@ void Form::FitWindowToClient() {
 }
 
 void Form::FollowTheme() {
+    look_.FollowTheme(Handle(), controls_, count_, dpi_);
     RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

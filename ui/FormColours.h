@@ -11,4 +11,10 @@ namespace ui {
 // face's text colour (the disabled text colour for a disabled one).
 LRESULT StaticControlColours(HDC dc, HWND control);
 
+// Whether the user has turned a contrast theme on.
+bool HighContrastOn();
+
+// How far two colours stand apart, as the ratio of their relative luminances (1 to 21).
+double ContrastRatio(COLORREF a, COLORREF b);
+
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/Controls.h"
+#include "ui/FormColours.h"
 #include "win/Dpi.h"
 #include "win/ProgramInstance.h"
 #include "win/ShiftJis.h"
@@ -26,22 +27,42 @@ void FormLook::ApplyTo(HWND form, const ControlRow* rows, std::size_t count, UIN
     // that cannot be loaded leaves its window without, which is no error.
     win::UniqueHfont regular(CreateFormFont(font_, FW_NORMAL, dpi));
     win::UniqueHfont bold(CreateFormFont(font_, FW_BOLD, dpi));
-    std::vector<win::UniqueHimagelist> glyphs(count);
-    HINSTANCE instance = win::ProgramInstance();
-    for (std::size_t i = 0; i < count; ++i)
-        if (rows[i].glyph) glyphs[i] = LoadGlyph(instance, rows[i].glyph, dpi);
+    std::vector<win::UniqueHimagelist> glyphs = LoadGlyphs(rows, count, dpi);
     for (std::size_t i = 0; i < count; ++i) {
-        const ControlRow& row = rows[i];
-        HWND control = GetDlgItem(form, row.id);
-        HFONT font = (row.flags & kBold) ? bold.get() : regular.get();
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (glyphs[i]) SetButtonGlyph(control, glyphs[i].get(), dpi);
+        HFONT font = (rows[i].flags & kBold) ? bold.get() : regular.get();
+        SendMessageA(GetDlgItem(form, rows[i].id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                     FALSE);
     }
     regular_ = std::move(regular);
     bold_ = std::move(bold);
-    glyphs_ = std::move(glyphs);
+    ApplyGlyphs(form, rows, std::move(glyphs), dpi);
     ApplyIcons(form, dpi);
     for (ShownPicture& shown : pictures_) Show(form, shown, dpi);
+}
+
+void FormLook::FollowTheme(HWND form, const ControlRow* rows, std::size_t count, UINT dpi) {
+    ApplyGlyphs(form, rows, LoadGlyphs(rows, count, dpi), dpi);
+}
+
+// The glyphs' art is drawn for the ordinary button face. A contrast theme's face is the user's
+// colour, on which some art cannot be seen: those buttons go without, their captions say all.
+std::vector<win::UniqueHimagelist> FormLook::LoadGlyphs(const ControlRow* rows, std::size_t count,
+                                                        UINT dpi) {
+    const bool contrast = HighContrastOn();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    HINSTANCE instance = win::ProgramInstance();
+    std::vector<win::UniqueHimagelist> glyphs(count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (rows[i].glyph && (!contrast || GlyphStandsOut(instance, rows[i].glyph, dpi, face)))
+            glyphs[i] = LoadGlyph(instance, rows[i].glyph, dpi);
+    return glyphs;
+}
+
+void FormLook::ApplyGlyphs(HWND form, const ControlRow* rows,
+                           std::vector<win::UniqueHimagelist> glyphs, UINT dpi) {
+    for (std::size_t i = 0; i < glyphs.size(); ++i)
+        if (rows[i].glyph) SetButtonGlyph(GetDlgItem(form, rows[i].id), glyphs[i].get(), dpi);
+    glyphs_ = std::move(glyphs);
 }
 
 HFONT FormLook::FontOf(const ControlRow& row) const {

@@ -1,6 +1,7 @@
 // What a form draws with at its DPI: the fonts of its controls, the buttons' glyphs, the icon
 // in its title bar and the pictures of its image controls. Each is made anew for a new DPI,
-// and what a window used before goes only once it uses the new one.
+// and what a window used before goes only once it uses the new one. In a contrast theme a
+// button shows its glyph only where the glyph would be seen on the theme's button face.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +22,8 @@ class FormLook {
 
     // Puts the fonts, glyphs, icons and pictures for the DPI on the form and its controls.
     void ApplyTo(HWND form, const ControlRow* rows, std::size_t count, UINT dpi);
+    // Takes the glyphs again for the theme the user has just switched to.
+    void FollowTheme(HWND form, const ControlRow* rows, std::size_t count, UINT dpi);
     // The font a control of this row is drawn in.
     HFONT FontOf(const ControlRow& row) const;
     // Shows a copy of the picture in an image control, at the DPI.
@@ -34,6 +37,11 @@ class FormLook {
         win::UniqueHicon icon;
     };
     void Show(HWND form, ShownPicture& shown, UINT dpi);
+    // The glyph of every row that has one and shows it in this theme; null where it does not.
+    static std::vector<win::UniqueHimagelist> LoadGlyphs(const ControlRow* rows, std::size_t count,
+                                                         UINT dpi);
+    void ApplyGlyphs(HWND form, const ControlRow* rows, std::vector<win::UniqueHimagelist> glyphs,
+                     UINT dpi);
     void ApplyIcons(HWND form, UINT dpi);
 
     FormFont font_;
