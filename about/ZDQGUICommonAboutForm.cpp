@@ -22,12 +22,12 @@ void T_ZDQGUICommonAboutForm::FormShow() {
         ui::Picture icon;
         icon.LoadFromResource(win::ProgramInstance(), app.IconName(), ui::kStandardIconSize);
         SetAppIcon(icon);
-        SetControlText(idLblProductName, ReadOwnVersionInfo(viProductName));
+        ShowProductName(ReadOwnVersionInfo(viProductName));
         SetControlText(idLblCompanyName, ReadOwnVersionInfo(viCompanyName));
         SetControlText(idLblCopyright, ReadOwnVersionInfo(viLegalCopyright));
     } else {
         SetCaption(settings_.ProductName + kAboutCaptionSuffix);
-        SetControlText(idLblProductName, settings_.ProductName);
+        ShowProductName(settings_.ProductName);
         SetControlText(idLblCompanyName, settings_.CompanyName);
         SetControlText(idLblCopyright, settings_.Copyright);
     }
@@ -35,4 +35,9 @@ void T_ZDQGUICommonAboutForm::FormShow() {
                                             ? BuildVersionText(versionFormat_)
                                             : settings_.ProductVersion);
     T_ZDQBaseCommonAboutForm::FormShow();
+}
+
+void T_ZDQGUICommonAboutForm::ShowProductName(const std::string& name) {
+    SetControlText(idLblProductName, name);
+    SetControlText(idImgAppIcon, name);
 }

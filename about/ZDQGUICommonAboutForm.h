@@ -23,5 +23,8 @@ class T_ZDQGUICommonAboutForm : public T_ZDQBaseCommonAboutForm {
     void FormShow() override;
 
   private:
+    // The product's name in its label, and as the name that screen readers say for the picture.
+    void ShowProductName(const std::string& name);
+
     TVersionFormat versionFormat_;
 };

@@ -1,6 +1,6 @@
 // The windows for users who need more than the ordinary look: every text in the colours of a
-// contrast theme, a theme switched while a window is open followed at once, and glyphs only
-// where they can be seen.
+// contrast theme, a theme switched while a window is open followed at once, glyphs only where
+// they can be seen, and a name for every control that a screen reader is told.
 //
 // Wine 8 keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails with ERROR_INVALID_SPI_VALUE
 // and SPI_GETHIGHCONTRAST always answers off): a theme here is its colours alone, and which
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <string>
@@ -21,7 +22,9 @@
 #include "tests/AppFixture.h"
 #include "tests/support/Driver.h"
 #include "ui/Controls.h"
+#include "win/ComApartment.h"
 #include "win/Dpi.h"
+#include "win/ShiftJis.h"
 #include "win/WindowClass.h"
 
 namespace {
@@ -165,6 +168,56 @@ TEST(ContrastGlyphs, StayOnlyWhereTheirOutlineStandsOutFromTheFace) {
     EXPECT_FALSE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_EXIT, dpi, kDark.face));
     EXPECT_TRUE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_CLIPBOARD, dpi, kDark.face));
     EXPECT_TRUE(ui::GlyphStandsOut(exe, QUORVIN_GLYPH_ABOUT, dpi, kDark.face));
+}
+
+// ---- What a screen reader is told. Wine answers a control's client object (OBJID_CLIENT)
+// with its name; it answers no window object (OBJID_WINDOW) and calls every control a
+// "client" whatever it is, so roles cannot be checked here.
+
+using ScreenReaders = FormsHere;
+
+std::string AccessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return "(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string found;
+    if (object->get_accName(self, &name) == S_OK && name) found = win::ToShiftJis(name);
+    SysFreeString(name);
+    object->Release();
+    return found;
+}
+
+// The names of the form's visible controls, in their order.
+std::vector<std::string> ControlNames(HWND form) {
+    std::vector<std::string> names;
+    for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (IsWindowVisible(c)) names.push_back(AccessibleName(c));
+    return names;
+}
+
+TEST_F(ScreenReaders, HearTheNameOfEveryControl) {
+    win::ComApartment com;
+    com.Enter();
+    auto* form = app->CreateOwnedForm<TfrmQuorvinMain>();
+    form->Show();
+    EXPECT_EQ(ControlNames(form->Handle()),
+              (std::vector<std::string>{kFirstInstruction, kSecondInstruction, "ファイルに出力(F)",
+                                        "クリップボードにコピー(C)", "About..", "終了(X)"}));
+    app->ReleaseForm(form);
+
+    auto* dialog = ShowAbout();
+    EXPECT_EQ(ControlNames(dialog->Handle()),
+              (std::vector<std::string>{"Quorvin", "Quorvin", "1.0.0.0", "Example Works",
+                                        "(C) Example Works", "閉じる(C)", "ユーザー登録ページへ(R)",
+                                        "お問い合せフォームへ(T)"}));
+    EXPECT_NE(SendMessageA(dialog->Control(AboutId::idImgAppIcon), STM_GETICON, 0, 0), 0)
+        << "named, the picture still shows its icon";
+    app->ReleaseForm(dialog);
 }
 
 }  // namespace

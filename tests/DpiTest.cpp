@@ -127,10 +127,13 @@ int GlyphSide(HWND button) {
     return cx;
 }
 
-// Every label's text fits its control, in the control's own font.
+// Every label's text fits its control, in the control's own font. A picture's text is its name
+// for screen readers, which it does not draw.
 void ExpectLabelsFit(HWND window) {
     for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!win::IsWindowClass(c, win::kStaticClass) || support::Text(c).empty()) continue;
+        if (!win::IsWindowClass(c, win::kStaticClass) || support::Text(c).empty() ||
+            (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            continue;
         win::WindowDc dc(c);
         win::SelectedObject font(dc.get(),
                                  reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));

@@ -63,6 +63,16 @@ HWND CreateControl(HWND parent, const ControlRow& row) {
     return hwnd;
 }
 
+void SetControlText(HWND control, ControlKind kind, const std::string& text) {
+    std::wstring wide = win::FromShiftJis(text);
+    // An icon's static takes a new text for the name of an icon resource to show instead of
+    // its picture; the window manager's own handling keeps the text and leaves the icon be.
+    if (kind == ControlKind::Image)
+        DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    else
+        SetWindowTextW(control, wide.c_str());
+}
+
 int TextWidth(HWND label, HFONT font) {
     std::wstring text = win::WindowText(label);
     win::WindowDc dc(label);

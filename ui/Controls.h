@@ -13,6 +13,10 @@ namespace ui {
 // Creates the control of one layout row, not yet placed; the parent window destroys it.
 HWND CreateControl(HWND parent, const ControlRow& row);
 
+// Sets the text of a control of this kind. An image's text is the name that accessibility tools
+// read for the picture.
+void SetControlText(HWND control, ControlKind kind, const std::string& text);
+
 // The width of a label's current text in the font.
 int TextWidth(HWND label, HFONT font);
 

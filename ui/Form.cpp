@@ -168,8 +168,9 @@ std::string Form::ControlText(int id) const {
 }
 
 void Form::SetControlText(int id, const std::string& text) {
-    SetWindowTextW(Control(id), win::FromShiftJis(text).c_str());
-    PlaceControl(RowIndex(id));
+    std::size_t row = RowIndex(id);
+    ui::SetControlText(Control(id), controls_[row].kind, text);
+    PlaceControl(row);
 }
 
 void Form::SetControlVisible(int id, bool visible) {

@@ -59,7 +59,8 @@ class Form : public Window {
     void SetClientSize(int width, int height);
 
     std::string ControlText(int id) const;
-    // Sets a control's text; an auto-sized label takes its new text's width.
+    // Sets a control's text; an auto-sized label takes its new text's width, and an image takes
+    // it as the name that screen readers say for the picture.
     void SetControlText(int id, const std::string& text);
     void SetControlVisible(int id, bool visible);
     void SetControlEnabled(int id, bool enabled);
