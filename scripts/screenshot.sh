@@ -4,6 +4,7 @@
 # at a display scale given as a DPI (96 is 100 %):
 #   bash scripts/screenshot.sh [main|about] [out.png] [dpi]
 #   (default: main, build/<window>.png, 96)
+# QUORVIN_CONTRAST=dark (or light) shows them in a contrast theme.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 which=${1:-main}
@@ -18,6 +19,7 @@ build=$root/build/$preset
 quorvin_build "$preset"
 quorvin_enter_run_prefix "$build" display
 quorvin_set_dpi "$dpi"
+[ -z "${QUORVIN_CONTRAST:-}" ] || quorvin_set_contrast "$QUORVIN_CONTRAST"
 
 "$WINE64" "$build/Quorvin.exe" </dev/null >/dev/null 2>&1 &
 

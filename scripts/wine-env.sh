@@ -139,6 +139,28 @@ quorvin_set_dpi() {
   "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
 }
 
+# A contrast theme for programs started from now on in the current prefix, kept where Windows
+# keeps the system colours (HKCU\Control Panel\Colors, "R G B"). dark: black faces and windows
+# with white text, as "High Contrast Black" has them; light: white ones with black text.
+quorvin_set_contrast() {
+  local on off name
+  case $1 in
+    dark) on='0 0 0' off='255 255 255' ;;
+    light) on='255 255 255' off='0 0 0' ;;
+    *) echo "no contrast theme '$1': dark or light" >&2; return 1 ;;
+  esac
+  for name in ButtonFace Window ActiveTitle GradientActiveTitle InactiveTitle \
+      GradientInactiveTitle Scrollbar Menu HilightText; do
+    "$WINE64" reg add 'HKCU\Control Panel\Colors' /v "$name" /d "$on" /f >/dev/null
+  done
+  for name in ButtonText WindowText TitleText InactiveTitleText MenuText ButtonShadow \
+      ButtonHilight ButtonLight ButtonDkShadow ActiveBorder InactiveBorder WindowFrame Hilight; do
+    "$WINE64" reg add 'HKCU\Control Panel\Colors' /v "$name" /d "$off" /f >/dev/null
+  done
+  # Disabled text stands apart from both.
+  "$WINE64" reg add 'HKCU\Control Panel\Colors' /v GrayText /d '0 160 0' /f >/dev/null
+}
+
 quorvin_leave_run_prefix() {
   [ -n "${QUORVIN_RUN:-}" ] || return 0
   WINEPREFIX="$QUORVIN_RUN/prefix" TMPDIR="$QUORVIN_RUN/tmp" wineserver -k </dev/null >/dev/null 2>&1 || true
