@@ -3,12 +3,7 @@
 # prefix, the 32-bit figures beside the 64-bit ones. Takes about ten minutes.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
-quorvin_install
-quorvin_detect_win32
-read -r -a presets <<<"$(quorvin_startable_presets)"
-for preset in "${presets[@]}"; do
-  quorvin_build "$preset"
-done
+quorvin_prepare startable
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 for name in ReportBenchmark JobBenchmark; do

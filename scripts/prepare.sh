@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the scripts that build and run Quorvin: installs what is missing, builds presets,
 # and tells which builds Wine can start on this host. Its callers then work from the
-# repository's root, $root, wherever they were started from.
+# repository's root, $root, wherever they were started from; most need quorvin_prepare alone.
 QUORVIN_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$QUORVIN_SCRIPTS/.." && pwd)
 cd "$root" || exit
@@ -30,14 +30,27 @@ quorvin_build() {
   fi
 }
 
-# The presets whose programs Wine can start here, the shipped 32-bit one first. Where it cannot
-# start 32-bit programs, win64 alone, with a line on stderr that says why.
-quorvin_startable_presets() {
+# The set-up that the commands share, in one call: installs what is missing, tells once which
+# builds Wine can start here (the answer goes to every script and test started from the caller),
+# brings in the Wine environment and builds the presets asked for, which it leaves in the array
+# presets:
+#   all        both, the shipped 32-bit one first;
+#   startable  those whose programs Wine can start here: both, or win64 alone where it cannot
+#              start 32-bit programs, with a line on stderr that says why;
+#   shipped    the first of those: the one to show a user.
+quorvin_prepare() {
+  local which=$1 preset
+  quorvin_install
   quorvin_detect_win32
-  if [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
+  # shellcheck source=wine-env.sh
+  . "$QUORVIN_SCRIPTS/wine-env.sh"
+  presets=(win32 win64)
+  if [ "$which" != all ] && [ -n "$QUORVIN_WIN32_UNAVAILABLE" ]; then
     echo "The 64-bit Quorvin stands in for the shipped 32-bit one: $QUORVIN_WIN32_UNAVAILABLE." >&2
-    echo win64
-  else
-    echo win32 win64
+    presets=(win64)
   fi
+  [ "$which" != shipped ] || presets=("${presets[0]}")
+  for preset in "${presets[@]}"; do
+    quorvin_build "$preset"
+  done
 }

@@ -4,11 +4,8 @@
 # 32-bit programs at all, the 64-bit build instead.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
-quorvin_install
-. scripts/wine-env.sh
-quorvin_detect_win32
-read -r preset _ <<<"$(quorvin_startable_presets)"
-quorvin_build "$preset"
+quorvin_prepare shipped
+preset=${presets[0]}
 [ "$preset" != win32 ] || echo "The 32-bit Quorvin runs $(quorvin_32bit_mode)."
 
 if [ -z "${DISPLAY:-}" ]; then

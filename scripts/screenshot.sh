@@ -11,12 +11,8 @@ which=${1:-main}
 out=${2:-$root/build/$which-window.png}
 dpi=${3:-96}
 
-quorvin_install
-. scripts/wine-env.sh
-quorvin_detect_win32
-read -r preset _ <<<"$(quorvin_startable_presets)"
-build=$root/build/$preset
-quorvin_build "$preset"
+quorvin_prepare shipped
+build=$root/build/${presets[0]}
 quorvin_enter_run_prefix "$build" display
 quorvin_set_dpi "$dpi"
 [ -z "${QUORVIN_CONTRAST:-}" ] || quorvin_set_contrast "$QUORVIN_CONTRAST"

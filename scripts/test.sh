@@ -6,13 +6,9 @@
 # them fail instead).
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
-quorvin_install
-quorvin_detect_win32
-for preset in win32 win64; do
-  QUORVIN_BUILD_LOG=1 quorvin_build "$preset"
-done
+QUORVIN_BUILD_LOG=1 quorvin_prepare all
 status=0
-for preset in win32 win64; do
+for preset in "${presets[@]}"; do
   echo "== $preset"
   [ "$preset" != win32 ] || [ -z "$QUORVIN_WIN32_UNAVAILABLE" ] ||
     echo "The tests that need Wine are skipped: $QUORVIN_WIN32_UNAVAILABLE."
