@@ -1,12 +1,14 @@
 # shellcheck shell=bash
-# Sourced by install-deps.sh: runs 32-bit x86 Linux programs, and so Wine's 32-bit half, under
-# user-mode emulation on a kernel without IA32 emulation: qemu-user 10 or later from
-# bookworm-backports, registered with binfmt_misc. Debian 12's own qemu 7.2 treats
+# Sourced through host-win32.sh by the install step: runs 32-bit x86 Linux programs, and so
+# Wine's 32-bit half, under user-mode emulation on a kernel without IA32 emulation: qemu-user 10
+# or later from bookworm-backports, registered with binfmt_misc. Debian 12's own qemu 7.2 treats
 # mmap(MAP_FIXED_NOREPLACE) as a hint, and every 32-bit Wine process then takes a minute to start.
 # Each step that fails says so in one line, which the tests' skip line repeats.
 
-# Stand-ins for the checks of this file: the binfmt_misc folder, apt's configuration folder and
-# the release (bookworm).
+# shellcheck source=i386-pairs.sh
+. "$(dirname "${BASH_SOURCE[0]}")/i386-pairs.sh"
+
+# Stand-ins for the checks of this file: the binfmt_misc folder and apt's configuration folder.
 QUORVIN_BINFMT=${QUORVIN_BINFMT:-/proc/sys/fs/binfmt_misc}
 QUORVIN_APT_ETC=${QUORVIN_APT_ETC:-/etc/apt}
 
@@ -19,15 +21,6 @@ quorvin_binfmt_name=qemu-i386
 quorvin_i386_magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
 quorvin_i386_mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
 quorvin_i386_magic_hex=7f454c4601010100000000000000000002000300
-
-quorvin_debian_suite() {
-  if [ -n "${QUORVIN_DEBIAN_SUITE:-}" ]; then
-    echo "$QUORVIN_DEBIAN_SUITE"
-  else
-    # shellcheck source=/dev/null
-    (. /etc/os-release && echo "$VERSION_CODENAME")
-  fi
-}
 
 # The apt source files, one-line (.list) and deb822 (.sources).
 quorvin_apt_source_files() {

@@ -1,9 +1,19 @@
 # shellcheck shell=bash
-# Sourced by install-deps.sh: installs i386 packages that a plain install cannot, because an
+# Sourced by the install step: installs i386 packages that a plain install cannot, because an
 # amd64 Multi-Arch: same library they need is at a version the i386 index lacks. That happens
 # when apt-get update failed on one architecture's security index: both halves of such a pair
 # must have one version. Both then go to a version both architectures offer, if apt's plan for
 # that removes nothing and downgrades nothing else.
+
+# The Debian release this machine runs (bookworm); QUORVIN_DEBIAN_SUITE stands in for it in checks.
+quorvin_debian_suite() {
+  if [ -n "${QUORVIN_DEBIAN_SUITE:-}" ]; then
+    echo "$QUORVIN_DEBIAN_SUITE"
+  else
+    # shellcheck source=/dev/null
+    (. /etc/os-release && echo "$VERSION_CODENAME")
+  fi
+}
 
 # "name version" for each such pair the given i386 packages need, with the version to pin both
 # halves to; or one line on why a pair cannot be met, and a failure.
@@ -70,8 +80,7 @@ quorvin_install_i386_pinned() {
     echo "Not pinning Multi-Arch pairs: none differs between amd64 and i386" >&2
     return 1
   fi
-  # shellcheck source=/dev/null
-  suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  suite=$(quorvin_debian_suite)
   # wine64 and libwine:amd64 named, so that apt keeps them rather than removing them.
   args=(-t "$suite" --allow-downgrades wine64 libwine:amd64)
   while read -r name version; do

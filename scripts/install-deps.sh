@@ -5,8 +5,6 @@
 set -euo pipefail
 # shellcheck source=host-win32.sh
 . "$(dirname "${BASH_SOURCE[0]}")/host-win32.sh"
-# shellcheck source=i386-pairs.sh
-. "$(dirname "${BASH_SOURCE[0]}")/i386-pairs.sh"
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

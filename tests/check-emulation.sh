@@ -13,8 +13,6 @@ export QUORVIN_EMULATION_FAILED=$work/emulation-failed.txt
 unset QUORVIN_EMULATE_WIN32 QUORVIN_ASSUME_NO_WIN32 QUORVIN_WIN32_UNAVAILABLE
 # shellcheck source=../scripts/host-win32.sh
 . "$here/../scripts/host-win32.sh"
-# shellcheck source=../scripts/i386-pairs.sh
-. "$here/../scripts/i386-pairs.sh"
 fake=$work/bin
 mkdir -p "$fake"
 # shellcheck disable=SC2034  # read by the sourced functions
